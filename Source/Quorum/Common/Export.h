@@ -1,0 +1,4 @@
+// Symbol visibility of the Quorum.Common library.
+#pragma once
+
+#define QUORUM_COMMON_EXPORT __attribute__((visibility("default")))

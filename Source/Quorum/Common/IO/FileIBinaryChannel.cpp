@@ -1,0 +1,36 @@
+#include "Quorum/Common/IO/FileIBinaryChannel.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "Quorum/Common/IO/FileError.h"
+#include "Strata/Throw.h"
+
+namespace Quorum::Common::IO {
+
+FileIBinaryChannel::FileIBinaryChannel(const Conduit::Location& location, FileShare)
+    : location_(location), descriptor_(::open(location.GetPath().c_str(), O_RDONLY | O_CLOEXEC)) {
+  if (descriptor_ < 0) internal::ThrowFileError("open", location_, errno, STRATA_HERE);
+}
+
+FileIBinaryChannel::~FileIBinaryChannel() { Close(); }
+
+unsigned int FileIBinaryChannel::Read(unsigned char* data, unsigned int count) {
+  if (descriptor_ < 0 || count == 0) return 0;
+  for (;;) {
+    const ssize_t got = ::read(descriptor_, data, count);
+    if (got >= 0) return static_cast<unsigned int>(got);
+    if (errno != EINTR) internal::ThrowFileError("read", location_, errno, STRATA_HERE);
+  }
+}
+
+void FileIBinaryChannel::Close() {
+  if (descriptor_ >= 0) {
+    ::close(descriptor_);
+    descriptor_ = -1;
+  }
+}
+
+}  // namespace Quorum::Common::IO

@@ -1,0 +1,27 @@
+// FileIBinaryChannel reads a file from its first byte to its end. Opening a
+// file that cannot be read throws Strata::IOException naming it.
+#pragma once
+
+#include "Conduit/Location.h"
+#include "Quorum/Common/Export.h"
+#include "Quorum/Common/IO/FileShare.h"
+#include "Strata/IBinaryChannel.h"
+
+namespace Quorum::Common::IO {
+
+class QUORUM_COMMON_EXPORT FileIBinaryChannel : public Strata::IBinaryChannel {
+ public:
+  FileIBinaryChannel(const Conduit::Location& location, FileShare share);
+  ~FileIBinaryChannel() override;
+  FileIBinaryChannel(const FileIBinaryChannel&) = delete;
+  FileIBinaryChannel& operator=(const FileIBinaryChannel&) = delete;
+
+  unsigned int Read(unsigned char* data, unsigned int count) override;
+  void Close() override;
+
+ private:
+  Conduit::Location location_;
+  int descriptor_;
+};
+
+}  // namespace Quorum::Common::IO

@@ -1,0 +1,45 @@
+// DataBuffer<T> is an owned, contiguous buffer of elements: a value type
+// whose copies are independent and whose equality compares the elements.
+#pragma once
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+namespace Quorum::Commons {
+
+template <typename T>
+class DataBuffer {
+ public:
+  // `size` value-initialised (zero) elements.
+  explicit DataBuffer(unsigned int size = 0) : elements_(size) {}
+  // A copy of `size` elements at `data`.
+  DataBuffer(const T* data, unsigned int size) : elements_(data, data + size) {}
+
+  unsigned int GetSize() const noexcept { return static_cast<unsigned int>(elements_.size()); }
+  bool IsEmpty() const noexcept { return elements_.empty(); }
+  // Null or dangling when the buffer is empty; never dereference then.
+  T* GetData() noexcept { return elements_.data(); }
+  const T* GetData() const noexcept { return elements_.data(); }
+
+  // REQUIRES: index < GetSize().
+  T& operator[](unsigned int index) noexcept { return elements_[index]; }
+  const T& operator[](unsigned int index) const noexcept { return elements_[index]; }
+
+  // Appends `count` elements at the end, growing geometrically.
+  void Append(const T* data, unsigned int count) {
+    elements_.insert(elements_.end(), data, data + count);
+  }
+  void Resize(unsigned int size) { elements_.resize(size); }
+  void Reserve(unsigned int capacity) { elements_.reserve(capacity); }
+  void Clear() noexcept { elements_.clear(); }
+
+  void Swap(DataBuffer& other) noexcept { elements_.swap(other.elements_); }
+
+  friend bool operator==(const DataBuffer&, const DataBuffer&) = default;
+
+ private:
+  std::vector<T> elements_;
+};
+
+}  // namespace Quorum::Commons

@@ -1,0 +1,43 @@
+// DataBufferIBinaryChannel reads the bytes of a DataBuffer in place, from
+// the first byte. It shares the buffer through a counted reference, so the
+// buffer lives as long as the channel; if the buffer shrinks meanwhile, the
+// channel simply ends earlier.
+#pragma once
+
+#include <algorithm>
+#include <cstring>
+
+#include "Quorum/Commons/DataBuffer.h"
+#include "Strata/IBinaryChannel.h"
+#include "Strata/Ref.h"
+
+namespace Quorum::Commons {
+
+template <typename T>
+class DataBufferIBinaryChannel : public Strata::IBinaryChannel {
+  static_assert(sizeof(T) == 1, "a byte channel reads byte buffers only");
+
+ public:
+  explicit DataBufferIBinaryChannel(Strata::Ref<const DataBuffer<T>> buffer)
+      : buffer_(std::move(buffer)) {}
+
+  unsigned int Read(unsigned char* data, unsigned int count) override {
+    const unsigned int size = buffer_.IsNull() ? 0 : buffer_->GetSize();
+    if (position_ >= size) return 0;
+    const unsigned int n = std::min(count, size - position_);
+    std::memcpy(data, buffer_->GetData() + position_, n);
+    position_ += n;
+    return n;
+  }
+  unsigned int GetAvailable() const override {
+    const unsigned int size = buffer_.IsNull() ? 0 : buffer_->GetSize();
+    return position_ >= size ? 0 : size - position_;
+  }
+  void Close() override { buffer_.Release(); }
+
+ private:
+  Strata::Ref<const DataBuffer<T>> buffer_;
+  unsigned int position_ = 0;
+};
+
+}  // namespace Quorum::Commons

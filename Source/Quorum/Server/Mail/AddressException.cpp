@@ -1,0 +1,7 @@
+#include "Quorum/Server/Mail/AddressException.h"
+
+namespace Quorum::Server::Mail {
+
+STRATA_DEFINE_EXCEPTION(AddressException)
+
+}  // namespace Quorum::Server::Mail

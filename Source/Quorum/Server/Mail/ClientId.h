@@ -1,0 +1,30 @@
+// ClientId names a client connected to the server. It is an opaque, case-sensitive text:
+// any non-empty text is a valid id, and two ids are equal when their texts
+// are. A default-constructed ClientId, or one read from a channel, may be empty.
+#pragma once
+
+#include "Quorum/Server/Mail/Export.h"
+#include "Quorum/Server/Mail/TextIdentifier.h"
+
+namespace Quorum::Server::Mail {
+
+class QUORUM_MAIL_EXPORT ClientId : private internal::TextIdentifier {
+ public:
+  ClientId() = default;
+  // Throws Strata::IllegalArgumentException "Invalid client id: id is empty." when `id` is empty.
+  explicit ClientId(const Strata::UniString& id);
+
+  using TextIdentifier::GenerateHashValue;
+  using TextIdentifier::GetId;
+  using TextIdentifier::Read;
+  using TextIdentifier::ToString;
+  using TextIdentifier::Write;
+
+  bool IsValid() const noexcept { return HasText(); }
+
+  bool operator==(const ClientId& other) const noexcept {
+    return TextIdentifier::operator==(other);
+  }
+};
+
+}  // namespace Quorum::Server::Mail

@@ -1,0 +1,7 @@
+#include "Quorum/Server/Mail/InvalidHeaderNameException.h"
+
+namespace Quorum::Server::Mail {
+
+STRATA_DEFINE_EXCEPTION(InvalidHeaderNameException)
+
+}  // namespace Quorum::Server::Mail

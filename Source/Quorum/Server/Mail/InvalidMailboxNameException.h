@@ -1,0 +1,14 @@
+// A mailbox name that breaks the name rule.
+// Default error code -7003; see Strata/ExceptionDeclaration.h for the members.
+#pragma once
+
+#include "Quorum/Server/Mail/Export.h"
+#include "Quorum/Server/Mail/MailboxNameException.h"
+#include "Strata/ExceptionDeclaration.h"
+
+namespace Quorum::Server::Mail {
+
+STRATA_DECLARE_EXCEPTION(QUORUM_MAIL_EXPORT, InvalidMailboxNameException, MailboxNameException,
+                         -7003);
+
+}  // namespace Quorum::Server::Mail

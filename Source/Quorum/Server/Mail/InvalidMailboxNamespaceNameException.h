@@ -1,0 +1,14 @@
+// A mailbox namespace that breaks the namespace rule.
+// Default error code -7003; see Strata/ExceptionDeclaration.h for the members.
+#pragma once
+
+#include "Quorum/Server/Mail/Export.h"
+#include "Quorum/Server/Mail/MailboxNamespaceException.h"
+#include "Strata/ExceptionDeclaration.h"
+
+namespace Quorum::Server::Mail {
+
+STRATA_DECLARE_EXCEPTION(QUORUM_MAIL_EXPORT, InvalidMailboxNamespaceNameException,
+                         MailboxNamespaceException, -7003);
+
+}  // namespace Quorum::Server::Mail

@@ -1,0 +1,14 @@
+// A parameter name with a character outside A-Z, a-z, 0-9, '_' and '-'.
+// Default error code -7003; see Strata/ExceptionDeclaration.h for the members.
+#pragma once
+
+#include "Quorum/Server/Mail/Export.h"
+#include "Quorum/Server/Mail/ParameterException.h"
+#include "Strata/ExceptionDeclaration.h"
+
+namespace Quorum::Server::Mail {
+
+STRATA_DECLARE_EXCEPTION(QUORUM_MAIL_EXPORT, InvalidParameterNameException, ParameterException,
+                         -7003);
+
+}  // namespace Quorum::Server::Mail

@@ -1,0 +1,28 @@
+// MailId names one mail. It is an opaque, case-sensitive text:
+// any non-empty text is a valid id, and two ids are equal when their texts
+// are. A default-constructed MailId, or one read from a channel, may be empty.
+#pragma once
+
+#include "Quorum/Server/Mail/Export.h"
+#include "Quorum/Server/Mail/TextIdentifier.h"
+
+namespace Quorum::Server::Mail {
+
+class QUORUM_MAIL_EXPORT MailId : private internal::TextIdentifier {
+ public:
+  MailId() = default;
+  // Throws Strata::IllegalArgumentException "Invalid mail id: id is empty." when `id` is empty.
+  explicit MailId(const Strata::UniString& id);
+
+  using TextIdentifier::GenerateHashValue;
+  using TextIdentifier::GetId;
+  using TextIdentifier::Read;
+  using TextIdentifier::ToString;
+  using TextIdentifier::Write;
+
+  bool IsEmpty() const noexcept { return !HasText(); }
+
+  bool operator==(const MailId& other) const noexcept { return TextIdentifier::operator==(other); }
+};
+
+}  // namespace Quorum::Server::Mail

@@ -1,0 +1,25 @@
+// A read-only view of a container's elements in their storage order, for use
+// in a range-based for loop:
+//   for (const Header& header : headers.Enumerate()) ...
+// The view is invalidated by any change to the container it came from.
+#pragma once
+
+#include <span>
+
+namespace Strata {
+
+template <typename T>
+class ConstForwardContainerIterator {
+ public:
+  ConstForwardContainerIterator() = default;
+  explicit ConstForwardContainerIterator(std::span<const T> elements) : elements_(elements) {}
+
+  auto begin() const noexcept { return elements_.begin(); }
+  auto end() const noexcept { return elements_.end(); }
+  unsigned int GetSize() const noexcept { return static_cast<unsigned int>(elements_.size()); }
+
+ private:
+  std::span<const T> elements_;
+};
+
+}  // namespace Strata

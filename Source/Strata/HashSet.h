@@ -1,0 +1,39 @@
+// HashSet<K> is a set of keys with the storage order of HashTable: a new key
+// is appended, removal moves the last key into the hole, growth and copies
+// keep the sequence. Range-based for visits the keys in that order.
+#pragma once
+
+#include "Strata/HashTable.h"
+
+namespace Strata {
+
+template <typename K>
+class HashSet {
+ public:
+  // True when the key was new.
+  bool Add(const K& key) {
+    if (table_.Contains(key)) return false;
+    return table_.Set(key, Unit{});
+  }
+  bool Contains(const K& key) const { return table_.Contains(key); }
+  bool Remove(const K& key) { return table_.Remove(key); }
+  unsigned int GetSize() const noexcept { return table_.GetSize(); }
+  bool IsEmpty() const noexcept { return table_.IsEmpty(); }
+  void Clear() noexcept { table_.Clear(); }
+  void Swap(HashSet& other) noexcept { table_.Swap(other.table_); }
+
+  // REQUIRES: index < GetSize().
+  const K& GetAt(unsigned int index) const noexcept { return table_.GetKeyAt(index); }
+
+  ConstForwardContainerIterator<K> Enumerate() const {
+    return ConstForwardContainerIterator<K>(table_.GetKeys());
+  }
+  auto begin() const noexcept { return table_.GetKeys().begin(); }
+  auto end() const noexcept { return table_.GetKeys().end(); }
+
+ private:
+  struct Unit {};
+  HashTable<K, Unit> table_;
+};
+
+}  // namespace Strata

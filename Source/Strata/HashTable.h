@@ -1,0 +1,233 @@
+// HashTable<K, V> maps keys to values and keeps its entries in one gap-free
+// storage sequence that callers can rely on:
+//   - a new key is appended at the end;
+//   - setting the value of a present key replaces it in its place;
+//   - removing an entry moves the last entry into the hole;
+//   - growing the index and copying leave the sequence alone.
+// Enumeration visits the sequence in order. Look-up, insertion and removal
+// take O(1) on average.
+//
+// Keys are hashed with their GenerateHashValue() member when they have one
+// (std::hash otherwise) and compared with operator==.
+//
+// The index is open addressing with linear probing over 32-bit slots that
+// hold entry positions; hash values are kept beside the entries, so growth
+// never rehashes a key.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <utility>
+#include <vector>
+
+#include "Strata/ConstForwardContainerIterator.h"
+
+namespace Strata {
+
+template <typename K>
+unsigned int HashOf(const K& key) {
+  if constexpr (requires { key.GenerateHashValue(); }) {
+    return static_cast<unsigned int>(key.GenerateHashValue());
+  } else {
+    return static_cast<unsigned int>(std::hash<K>{}(key));
+  }
+}
+
+template <typename K, typename V>
+class HashTable {
+ public:
+  // One entry of the storage sequence, as seen in a range-based for loop.
+  struct Entry {
+    const K& key;
+    const V& value;
+  };
+
+  class Position {
+   public:
+    Position(const HashTable* table, unsigned int index) : table_(table), index_(index) {}
+    Entry operator*() const { return Entry{table_->keys_[index_], table_->values_[index_]}; }
+    Position& operator++() {
+      ++index_;
+      return *this;
+    }
+    bool operator==(const Position& other) const { return index_ == other.index_; }
+
+   private:
+    const HashTable* table_;
+    unsigned int index_;
+  };
+
+  HashTable() = default;
+  HashTable(const HashTable&) = default;
+  HashTable(HashTable&& other) noexcept { Swap(other); }
+  HashTable& operator=(const HashTable& other) {
+    if (this != &other) {
+      HashTable copy(other);
+      Swap(copy);
+    }
+    return *this;
+  }
+  HashTable& operator=(HashTable&& other) noexcept {
+    HashTable taken(std::move(other));
+    Swap(taken);
+    return *this;
+  }
+
+  unsigned int GetSize() const noexcept { return static_cast<unsigned int>(keys_.size()); }
+  bool IsEmpty() const noexcept { return keys_.empty(); }
+
+  bool Contains(const K& key) const { return Locate(key, HashOf(key)) != kNone; }
+
+  // The stored value of `key`, or null. The pointer is invalidated by any
+  // change to the table.
+  const V* Find(const K& key) const {
+    const std::uint32_t slot = Locate(key, HashOf(key));
+    return slot == kNone ? nullptr : &values_[slots_[slot] - 1];
+  }
+  V* Find(const K& key) {
+    const std::uint32_t slot = Locate(key, HashOf(key));
+    return slot == kNone ? nullptr : &values_[slots_[slot] - 1];
+  }
+
+  // Inserts at the end or replaces in place; true when the key was new.
+  template <typename KeyArg, typename ValueArg>
+  bool Set(KeyArg&& key, ValueArg&& value) {
+    const unsigned int hash = HashOf(key);
+    const std::uint32_t slot = Locate(key, hash);
+    if (slot != kNone) {
+      values_[slots_[slot] - 1] = std::forward<ValueArg>(value);
+      return false;
+    }
+    Reserve(GetSize() + 1);
+    // Each step undoes the ones before it if it throws, so a failed Set
+    // leaves the table as it was.
+    hashes_.push_back(hash);
+    try {
+      keys_.emplace_back(std::forward<KeyArg>(key));
+    } catch (...) {
+      hashes_.pop_back();
+      throw;
+    }
+    try {
+      values_.emplace_back(std::forward<ValueArg>(value));
+    } catch (...) {
+      keys_.pop_back();
+      hashes_.pop_back();
+      throw;
+    }
+    slots_[FreeSlot(hash)] = static_cast<std::uint32_t>(keys_.size());
+    return true;
+  }
+
+  // Removes `key`; the last entry moves into its place. True when removed.
+  bool Remove(const K& key) {
+    const std::uint32_t slot = Locate(key, HashOf(key));
+    if (slot == kNone) return false;
+    const std::uint32_t index = slots_[slot] - 1;
+    EraseSlot(slot);
+    const std::uint32_t last = static_cast<std::uint32_t>(keys_.size()) - 1;
+    if (index != last) {
+      slots_[SlotOfIndex(last)] = index + 1;
+      keys_[index] = std::move(keys_[last]);
+      values_[index] = std::move(values_[last]);
+      hashes_[index] = hashes_[last];
+    }
+    keys_.pop_back();
+    values_.pop_back();
+    hashes_.pop_back();
+    return true;
+  }
+
+  // Removes every entry and releases the storage.
+  void Clear() noexcept {
+    HashTable empty;
+    Swap(empty);
+  }
+
+  void Swap(HashTable& other) noexcept {
+    keys_.swap(other.keys_);
+    values_.swap(other.values_);
+    hashes_.swap(other.hashes_);
+    slots_.swap(other.slots_);
+  }
+
+  // Entries in storage order by position; REQUIRES: index < GetSize().
+  const K& GetKeyAt(unsigned int index) const noexcept { return keys_[index]; }
+  const V& GetValueAt(unsigned int index) const noexcept { return values_[index]; }
+  V& GetValueAt(unsigned int index) noexcept { return values_[index]; }
+
+  std::span<const K> GetKeys() const noexcept { return keys_; }
+  std::span<const V> GetValues() const noexcept { return values_; }
+  ConstForwardContainerIterator<V> EnumerateValues() const {
+    return ConstForwardContainerIterator<V>(values_);
+  }
+
+  Position begin() const { return Position(this, 0); }
+  Position end() const { return Position(this, GetSize()); }
+
+  // Makes room for `count` entries without growing the index again.
+  void Reserve(unsigned int count) {
+    // Keep the load factor at or below one half.
+    std::size_t wanted = slots_.empty() ? 16 : slots_.size();
+    while (wanted < 2 * static_cast<std::size_t>(count)) wanted *= 2;
+    if (wanted != slots_.size()) Rebuild(wanted);
+  }
+
+ private:
+  static constexpr std::uint32_t kNone = 0xFFFFFFFFu;
+
+  std::uint32_t Mask() const noexcept { return static_cast<std::uint32_t>(slots_.size() - 1); }
+
+  std::uint32_t Locate(const K& key, unsigned int hash) const {
+    if (slots_.empty()) return kNone;
+    for (std::uint32_t s = hash & Mask();; s = (s + 1) & Mask()) {
+      const std::uint32_t stored = slots_[s];
+      if (stored == 0) return kNone;
+      if (hashes_[stored - 1] == hash && keys_[stored - 1] == key) return s;
+    }
+  }
+
+  std::uint32_t FreeSlot(unsigned int hash) const noexcept {
+    std::uint32_t s = hash & Mask();
+    while (slots_[s] != 0) s = (s + 1) & Mask();
+    return s;
+  }
+
+  std::uint32_t SlotOfIndex(std::uint32_t index) const noexcept {
+    std::uint32_t s = hashes_[index] & Mask();
+    while (slots_[s] != index + 1) s = (s + 1) & Mask();
+    return s;
+  }
+
+  // Backward-shift deletion keeps every probe sequence unbroken.
+  void EraseSlot(std::uint32_t hole) noexcept {
+    std::uint32_t next = hole;
+    for (;;) {
+      next = (next + 1) & Mask();
+      const std::uint32_t stored = slots_[next];
+      if (stored == 0) break;
+      const std::uint32_t home = hashes_[stored - 1] & Mask();
+      const bool homeBetween =
+          hole <= next ? (hole < home && home <= next) : (hole < home || home <= next);
+      if (!homeBetween) {
+        slots_[hole] = stored;
+        hole = next;
+      }
+    }
+    slots_[hole] = 0;
+  }
+
+  void Rebuild(std::size_t slotCount) {
+    std::vector<std::uint32_t> slots(slotCount, 0);
+    slots_.swap(slots);
+    for (std::uint32_t i = 0; i < hashes_.size(); ++i) slots_[FreeSlot(hashes_[i])] = i + 1;
+  }
+
+  std::vector<K> keys_;
+  std::vector<V> values_;
+  std::vector<unsigned int> hashes_;
+  std::vector<std::uint32_t> slots_;
+};
+
+}  // namespace Strata

@@ -1,0 +1,7 @@
+#include "Strata/IOException.h"
+
+namespace Strata {
+
+STRATA_DEFINE_EXCEPTION(IOException)
+
+}  // namespace Strata

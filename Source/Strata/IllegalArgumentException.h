@@ -1,0 +1,11 @@
+// An argument broke the documented precondition of an operation.
+#pragma once
+
+#include "Strata/ExceptionDeclaration.h"
+#include "Strata/GeneralException.h"
+
+namespace Strata {
+
+STRATA_DECLARE_EXCEPTION(STRATA_EXPORT, IllegalArgumentException, GeneralException, -50);
+
+}  // namespace Strata

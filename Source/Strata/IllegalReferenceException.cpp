@@ -1,0 +1,7 @@
+#include "Strata/IllegalReferenceException.h"
+
+namespace Strata {
+
+STRATA_DEFINE_EXCEPTION(IllegalReferenceException)
+
+}  // namespace Strata

@@ -1,0 +1,7 @@
+#include "Strata/NullReferenceException.h"
+
+namespace Strata {
+
+STRATA_DEFINE_EXCEPTION(NullReferenceException)
+
+}  // namespace Strata

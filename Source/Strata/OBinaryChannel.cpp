@@ -1,0 +1,9 @@
+#include "Strata/OBinaryChannel.h"
+
+namespace Strata {
+
+OBinaryChannel::~OBinaryChannel() = default;
+void OBinaryChannel::Flush() {}
+void OBinaryChannel::Close() { Flush(); }
+
+}  // namespace Strata

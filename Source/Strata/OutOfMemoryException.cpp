@@ -1,0 +1,7 @@
+#include "Strata/OutOfMemoryException.h"
+
+namespace Strata {
+
+STRATA_DEFINE_EXCEPTION(OutOfMemoryException)
+
+}  // namespace Strata

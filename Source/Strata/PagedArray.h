@@ -1,0 +1,107 @@
+// PagedArray<T> is a sequence stored in pages of eight elements. Indexing and
+// appending are O(1) (amortised); removing at an index moves the later
+// elements down by one. Growth never moves an element to another page, so
+// appending to a large array copies no existing element.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace Strata {
+
+template <typename T>
+class ConstRandomContainerIterator;
+
+template <typename T>
+class PagedArray {
+ public:
+  static constexpr unsigned int PageSize = 8;
+
+  PagedArray() = default;
+  PagedArray(const PagedArray& other) { CopyFrom(other); }
+  PagedArray(PagedArray&& other) noexcept { Swap(other); }
+  PagedArray& operator=(const PagedArray& other) {
+    if (this != &other) {
+      PagedArray copy(other);
+      Swap(copy);
+    }
+    return *this;
+  }
+  PagedArray& operator=(PagedArray&& other) noexcept {
+    PagedArray taken(std::move(other));
+    Swap(taken);
+    return *this;
+  }
+
+  unsigned int GetSize() const noexcept { return size_; }
+  bool IsEmpty() const noexcept { return size_ == 0; }
+
+  // REQUIRES: index < GetSize().
+  const T& operator[](unsigned int index) const noexcept { return At(index); }
+  T& operator[](unsigned int index) noexcept { return At(index); }
+
+  void Append(const T& value) { Append(T(value)); }
+  void Append(T&& value) {
+    if (size_ % PageSize == 0) {
+      auto page = std::make_unique<Page>();
+      page->reserve(PageSize);
+      pages_.push_back(std::move(page));
+    }
+    pages_.back()->push_back(std::move(value));
+    ++size_;
+  }
+
+  // REQUIRES: index < GetSize().
+  void RemoveAt(unsigned int index) {
+    for (unsigned int i = index; i + 1 < size_; ++i) At(i) = std::move(At(i + 1));
+    pages_.back()->pop_back();
+    if (pages_.back()->empty()) pages_.pop_back();
+    --size_;
+  }
+
+  // Removes every element and releases the pages.
+  void Clear() noexcept {
+    pages_.clear();
+    pages_.shrink_to_fit();
+    size_ = 0;
+  }
+
+  void Swap(PagedArray& other) noexcept {
+    pages_.swap(other.pages_);
+    std::swap(size_, other.size_);
+  }
+
+  ConstRandomContainerIterator<T> Enumerate() const;
+
+ private:
+  using Page = std::vector<T>;
+
+  T& At(unsigned int index) noexcept { return (*pages_[index / PageSize])[index % PageSize]; }
+  const T& At(unsigned int index) const noexcept {
+    return (*pages_[index / PageSize])[index % PageSize];
+  }
+  void CopyFrom(const PagedArray& other) {
+    pages_.reserve(other.pages_.size());
+    for (const auto& page : other.pages_) {
+      auto copy = std::make_unique<Page>();
+      copy->reserve(PageSize);
+      copy->insert(copy->end(), page->begin(), page->end());
+      pages_.push_back(std::move(copy));
+    }
+    size_ = other.size_;
+  }
+
+  std::vector<std::unique_ptr<Page>> pages_;
+  unsigned int size_ = 0;
+};
+
+}  // namespace Strata
+
+#include "Strata/ConstRandomContainerIterator.h"
+
+template <typename T>
+Strata::ConstRandomContainerIterator<T> Strata::PagedArray<T>::Enumerate() const {
+  return ConstRandomContainerIterator<T>(*this);
+}
