@@ -1,0 +1,208 @@
+#include "Quorum/Server/Mail/Parameters.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ChannelTesting.h"
+#include "Quorum/Server/Mail/InvalidParameterNameException.h"
+#include "Strata/IOException.h"
+#include "Strata/IllegalArgumentException.h"
+
+using ChannelTesting::ByteWriter;
+using Quorum::Server::Mail::InvalidParameterNameException;
+using Quorum::Server::Mail::Parameter;
+using Quorum::Server::Mail::Parameters;
+using Strata::UniString;
+
+namespace {
+
+UniString U(std::u16string_view text) { return UniString(text); }
+
+std::vector<std::string> NamesOf(const Parameters& parameters) {
+  std::vector<std::string> names;
+  for (const Parameter& parameter : parameters.Enumerate()) {
+    names.push_back(parameter.GetName().ToCStr());
+  }
+  return names;
+}
+
+Parameters XYZ() {
+  Parameters parameters;
+  parameters.Set("x", "1");
+  parameters.Set("y", "2");
+  parameters.Set("z", "3");
+  return parameters;
+}
+
+template <typename Action>
+void ExpectIllegalArgument(Action action, const char* message) {
+  try {
+    action();
+    ADD_FAILURE() << "expected: " << message;
+  } catch (const Strata::IllegalArgumentException& e) {
+    EXPECT_STREQ(e.what(), message);
+    EXPECT_STREQ(e.GetSourceFile(), "Source/Quorum/Server/Mail/Parameters.cpp");
+  }
+}
+
+}  // namespace
+
+TEST(Parameters, RemovalMovesLastEntryIntoTheHole) {
+  Parameters parameters = XYZ();
+  EXPECT_TRUE(parameters.Remove("X"));
+  EXPECT_EQ(NamesOf(parameters), (std::vector<std::string>{"z", "y"}));
+  EXPECT_EQ(parameters.ToString(), UniString("z=\"3\";y=\"2\""));
+}
+
+TEST(Parameters, ReplacingKeepsThePlaceAndTakesTheNewCase) {
+  Parameters parameters = XYZ();
+  parameters.Set(Parameter("X", "one"));
+  EXPECT_EQ(parameters.ToString(), UniString("X=\"one\";y=\"2\";z=\"3\""));
+  Parameter found;
+  ASSERT_TRUE(parameters.Get("x", found));
+  EXPECT_EQ(found, Parameter("X", "one"));
+}
+
+TEST(Parameters, ContainsAndRemoveOfAParameterCompareItsValueExactly) {
+  Parameters parameters = XYZ();
+  EXPECT_TRUE(parameters.Contains(Parameter("Y", "2")));
+  EXPECT_FALSE(parameters.Contains(Parameter("y", "two")));
+  EXPECT_FALSE(parameters.Remove(Parameter("y", "two")));
+  EXPECT_TRUE(parameters.Remove(Parameter("Y", "2")));
+  EXPECT_FALSE(parameters.Contains("y"));
+}
+
+TEST(Parameters, ArgumentChecksUseTheirOwnMessagesAndChangeNothing) {
+  Parameters parameters = XYZ();
+  Parameter out("keep", "me");
+  const char* emptyName = "Invalid parameter name: name is empty.";
+  const char* invalid = "Invalid parameter: parameter is not valid.";
+  ExpectIllegalArgument([&] { parameters.Set("", "v"); }, emptyName);
+  ExpectIllegalArgument([&] { parameters.Get("", out); }, emptyName);
+  ExpectIllegalArgument([&] { parameters.Contains(UniString()); }, emptyName);
+  ExpectIllegalArgument([&] { parameters.Remove(UniString()); }, emptyName);
+  ExpectIllegalArgument([&] { parameters.Set(Parameter()); }, invalid);
+  ExpectIllegalArgument([&] { parameters.Contains(Parameter()); }, invalid);
+  ExpectIllegalArgument([&] { parameters.Remove(Parameter()); }, invalid);
+  EXPECT_THROW(parameters.Set("a b", "v"), InvalidParameterNameException);
+  EXPECT_THROW(parameters.Set("a=", "v"), InvalidParameterNameException);
+  // Look-ups apply no name rule.
+  EXPECT_FALSE(parameters.Get("a b", out));
+  EXPECT_FALSE(parameters.Remove("x="));
+  EXPECT_EQ(out, Parameter("keep", "me"));
+  EXPECT_EQ(NamesOf(parameters), NamesOf(XYZ()));
+}
+
+TEST(Parameters, EqualityIgnoresOrderAndNameCaseButNotValueCase) {
+  Parameters reversed;
+  reversed.Set("Z", "3");
+  reversed.Set("Y", "2");
+  reversed.Set("X", "1");
+  EXPECT_EQ(XYZ(), reversed);
+  reversed.Set("x", "ONE");
+  Parameters lower = XYZ();
+  lower.Set("x", "one");
+  EXPECT_NE(lower, reversed);
+}
+
+TEST(Parameters, ToStringJoinsWithOneSemicolonAndParseReadsItBack) {
+  Parameters parameters;
+  EXPECT_EQ(parameters.ToString(), UniString());
+  parameters.Set("a", "1");
+  parameters.Set("B", "x; y=\"z\"\\");
+  EXPECT_EQ(parameters.ToString(), UniString("a=\"1\";B=\"x; y=\\\"z\\\"\\\\\""));
+  Parameters parsed;
+  ASSERT_TRUE(Parameters::Parse(parameters.ToString(), parsed));
+  EXPECT_EQ(parsed, parameters);
+  EXPECT_EQ(NamesOf(parsed), NamesOf(parameters));
+}
+
+TEST(Parameters, RoundTripOfAwkwardValues) {
+  const std::u16string values[] = {u"",          u"\"",     u"\\",       u"a;b",
+                                   u"a=b",       u";",      u"\";x=\"",  u"\\\\\"\"",
+                                   u"\u00fcber", u"\xDC00", u" spaced ", u"x\";y=\"z"};
+  Parameters parameters;
+  unsigned int n = 0;
+  for (const std::u16string& value : values) {
+    parameters.Set(U(u"p" + std::u16string(1, u'a' + n++)), U(value));
+  }
+  Parameters parsed;
+  ASSERT_TRUE(Parameters::Parse(parameters.ToString(), parsed));
+  EXPECT_EQ(parsed, parameters);
+  EXPECT_EQ(NamesOf(parsed), NamesOf(parameters));
+}
+
+TEST(Parameters, ParseOfEmptyTextGivesAnEmptyCollection) {
+  Parameters parameters = XYZ();
+  EXPECT_TRUE(Parameters::Parse(UniString(), parameters));
+  EXPECT_TRUE(parameters.IsEmpty());
+}
+
+TEST(Parameters, ParseReplacesAnEarlierNameDifferingInCaseInItsPlace) {
+  Parameters parsed;
+  ASSERT_TRUE(Parameters::Parse("A=\"1\";b=\"2\";a=\"3\"", parsed));
+  EXPECT_EQ(parsed.ToString(), UniString("a=\"3\";b=\"2\""));
+}
+
+TEST(Parameters, ParseRefusesMalformedTextAndLeavesTheResultAlone) {
+  const std::u16string malformed[] = {u"a=\"1\"; b=\"2\"",
+                                      u"a=\"1\" ;b=\"2\"",
+                                      u"a=\"1\";",
+                                      u";a=\"1\"",
+                                      u"a=\"1\";;b=\"2\"",
+                                      u"a=\"1\"b=\"2\"",
+                                      u"a=\"1\",b=\"2\"",
+                                      u";",
+                                      u" ",
+                                      u"a=1",
+                                      u"a=\"1\";b",
+                                      u"a=\"1\";b=2",
+                                      u"a=\"1\";b=\"2",
+                                      u"a=\"1\\x\"",
+                                      u"a = \"1\"",
+                                      u"a=\"1\";\u00e9=\"2\""};
+  for (const std::u16string& text : malformed) {
+    Parameters result = XYZ();
+    EXPECT_FALSE(Parameters::Parse(U(text), result)) << U(text).ToCStr();
+    EXPECT_EQ(NamesOf(result), NamesOf(XYZ()));
+  }
+}
+
+TEST(Parameters, EmptyCollectionWritesOnlyTheCountZero) {
+  EXPECT_EQ(ChannelTesting::WriteBytes(Parameters()), (ChannelTesting::Bytes{0, 0, 0, 0}));
+}
+
+TEST(Parameters, ChannelRoundTripKeepsOrderAndReadMergesCaseVariants) {
+  Parameters parameters = XYZ();
+  parameters.Remove("x");
+  const Parameters copy = ChannelTesting::RoundTrip(parameters);
+  EXPECT_EQ(NamesOf(copy), (std::vector<std::string>{"z", "y"}));
+  EXPECT_EQ(copy, parameters);
+
+  Parameters read;
+  ChannelTesting::ReadBytes(read, ByteWriter()
+                                      .UnsignedInt(3)
+                                      .String(u"F")
+                                      .String(u"1")
+                                      .String(u"")
+                                      .String(u"e")
+                                      .String(u"f")
+                                      .String(u"2")
+                                      .Get());
+  EXPECT_EQ(NamesOf(read), (std::vector<std::string>{"f", ""}));
+}
+
+TEST(Parameters, TruncatedOrHostileChannelThrowsAndKeepsTheContents) {
+  const ChannelTesting::Bytes inputs[] = {
+      ByteWriter().Raw({0, 0, 0}).Get(),
+      ByteWriter().UnsignedInt(4000000000u).Raw({0, 0, 0}).Get(),
+      ByteWriter().UnsignedInt(2).String(u"a").String(u"1").String(u"b").Get(),
+  };
+  for (const ChannelTesting::Bytes& bytes : inputs) {
+    Parameters parameters = XYZ();
+    EXPECT_THROW(ChannelTesting::ReadBytes(parameters, bytes), Strata::IOException);
+    EXPECT_EQ(NamesOf(parameters), NamesOf(XYZ()));
+  }
+}
