@@ -17,6 +17,8 @@
 #include "Strata/OChannelX.h"
 
 using namespace ContentTestSupport;
+using Conduit::Location;
+using Quorum::Common::IO::FileShare;
 using Quorum::Server::Mail::BodyPart;
 using Quorum::Server::Mail::BodyPartContent;
 using Quorum::Server::Mail::BodyPartException;
@@ -40,19 +42,6 @@ Strata::UniString LastHeaderName(const BodyPart& part) {
   return last;
 }
 
-Bytes Written(const BodyPart& part) {
-  Strata::MemoryOBinaryChannel bytes;
-  Strata::OChannelX channel(bytes);
-  part.Write(channel);
-  return Bytes(bytes.GetBuffer(), bytes.GetBuffer() + bytes.GetSize());
-}
-
-void ReadInto(BodyPart& part, const Bytes& bytes) {
-  Strata::MemoryIBinaryChannel input(bytes.data(), static_cast<unsigned int>(bytes.size()));
-  Strata::IChannelX channel(input);
-  part.Read(channel);
-}
-
 BodyPart ReadBack(const Bytes& bytes) {
   BodyPart part;
   ReadInto(part, bytes);
@@ -63,16 +52,6 @@ Headers HeadersOf(std::initializer_list<std::pair<const char*, const char*>> ent
   Headers headers;
   for (const auto& [name, value] : entries) headers.Set(name, value);
   return headers;
-}
-
-template <typename Exception, typename Action>
-void ExpectThrowWithMessage(Action action, const Strata::UniString& message) {
-  try {
-    action();
-    ADD_FAILURE() << "nothing thrown, expected " << message.ToCStr();
-  } catch (const Exception& e) {
-    EXPECT_EQ(e.GetMessage(), message);
-  }
 }
 
 }  // namespace
@@ -167,14 +146,8 @@ TEST(BodyPart, TypedReadingsFollowOnlyTheirOwnHeader) {
   BodyPart part("p");
   part.SetHeader("Content-Type", "text/plain");
   EXPECT_EQ(part.GetContentType(), "text/plain");
-  part.SetHeader("X-Other", "x");
-  EXPECT_EQ(part.GetContentType(), "text/plain");
   part.SetHeader("CONTENT-TYPE", "image/png");
   EXPECT_EQ(part.GetContentType(), "image/png");
-  part.SetHeader("Content-Type", "");
-  ExpectThrowWithMessage<BodyPartException>(
-      [&] { part.GetContentType(); }, "Failed to parse header: 'Content-Type': value is empty.");
-
   part.SetHeader("Content-Disposition", "sideways");
   ExpectThrowWithMessage<BodyPartException>(
       [&] { part.GetFileName(); },
@@ -186,30 +159,23 @@ TEST(BodyPart, TypedReadingsFollowOnlyTheirOwnHeader) {
 
 TEST(BodyPart, TypedSettersCompareWithTheCachedValue) {
   BodyPart part("p");
+  part.SetFileName("report.pdf");
+  EXPECT_EQ(HeaderValue(part, "Content-Disposition"), "inline");
+  EXPECT_EQ(part.GetFileName(), "");
   part.SetDisposition(Disposition::Attachment);
   part.SetFileName("report.pdf");
   EXPECT_EQ(HeaderValue(part, "Content-Disposition"), "attachment;filename=\"report.pdf\"");
 
-  BodyPart inlinePart("q");
-  inlinePart.SetFileName("report.pdf");
-  EXPECT_EQ(HeaderValue(inlinePart, "Content-Disposition"), "inline");
-  EXPECT_EQ(inlinePart.GetFileName(), "");
-
-  BodyPart typed("r");
-  typed.SetHeader("Content-Type", "text/plain");
-  EXPECT_EQ(typed.GetContentType(), "text/plain");
-  typed.SetContentType("");
-  EXPECT_EQ(HeaderValue(typed, "Content-Type"), "<absent>");
+  part.SetHeader("Content-Type", "text/plain");
+  EXPECT_EQ(part.GetContentType(), "text/plain");
+  part.SetContentType("");
+  EXPECT_EQ(HeaderValue(part, "Content-Type"), "<absent>");
 
   // Read from a channel, the cached type is still the initial empty text.
   BodyPart read;
   ReadInto(read, Written(BodyPart("r", HeadersOf({{"Content-Type", "text/plain"}}), {})));
   read.SetContentType("");
   EXPECT_EQ(HeaderValue(read, "Content-Type"), "text/plain");
-  read.SetContentType("text/html");
-  read.SetHeader("X-Last", "x");
-  read.SetContentType("text/html");
-  EXPECT_EQ(LastHeaderName(read), "X-Last");
 }
 
 TEST(BodyPart, CopiesCloneTheContentWhileTheConstructorShares) {
@@ -314,41 +280,34 @@ TEST(BodyPart, ShortContentFailsToWriteAndTruncatedChannelsLeaveThePartUnchanged
   }
 }
 
-TEST(BodyPart, FileContentStreamsToAFileChannelInBoundedPieces) {
+TEST(BodyPart, FileContentStreamsToAFileChannelAndComesBackInMemory) {
   TemporaryFolder folder;
-  const Bytes data = Pattern(3 * 1024 * 1024 + 17);
-  WriteFile(folder / "in", data);
-  const BodyPart part("p", HeadersOf({{"Content-Type", "application/pdf"}}),
-                      Strata::MakeRef<FileContent>(Conduit::Location(folder / "in")));
-  {
-    Quorum::Common::IO::FileOBinaryChannel file(Conduit::Location(folder / "out"), false,
-                                                Quorum::Common::IO::FileShare::None);
-    Strata::OChannelX channel(file);
-    part.Write(channel);
-    file.Close();
-  }
-  Quorum::Common::IO::FileIBinaryChannel file(Conduit::Location(folder / "out"),
-                                              Quorum::Common::IO::FileShare::None);
-  Strata::IChannelX channel(file);
+  WriteFile(folder / "in", Pattern(3 * 1024 * 1024 + 17));
+  const BodyPart part("p", Headers(), Strata::MakeRef<FileContent>(Location(folder / "in")));
+  Quorum::Common::IO::FileOBinaryChannel out(Location(folder / "out"), false, FileShare::None);
+  Strata::OChannelX writer(out);
+  part.Write(writer);
+  out.Close();
+
+  Quorum::Common::IO::FileIBinaryChannel in(Location(folder / "out"), FileShare::None);
+  Strata::IChannelX reader(in);
   BodyPart read;
-  read.Read(channel);
+  read.Read(reader);
   EXPECT_NE(dynamic_cast<MemoryContent*>(read.GetContent().Get()), nullptr);
   EXPECT_EQ(read, part);
-  EXPECT_EQ(ContentBytes(*read.GetContent()), data);
 }
 
 TEST(BodyPart, FileOf4GiBOrMoreIsRefusedRatherThanTruncated) {
   TemporaryFolder folder;
   const auto path = folder / "huge";
   WriteFile(path, Of("small"));
-  auto content = Strata::MakeRef<FileContent>(Conduit::Location(path));
+  auto content = Strata::MakeRef<FileContent>(Location(path));
   BodyPart part("p", Headers(), content);
   std::filesystem::resize_file(path, 0x100000000ull);
   EXPECT_THROW(Written(part), Strata::IOException);
 
   BodyPart other("q");
-  EXPECT_THROW(other.SetContent(Strata::MakeRef<FileContent>(Conduit::Location(path))),
-               Strata::IOException);
+  EXPECT_THROW(other.SetContent(Strata::MakeRef<FileContent>(Location(path))), Strata::IOException);
   EXPECT_TRUE(other.GetContent().IsNull());
   EXPECT_EQ(other.GetHeaderCount(), 0u);
 }

@@ -19,9 +19,11 @@
 #include "Quorum/Server/Mail/BodyPartContent.h"
 #include "Quorum/Server/Mail/Contents/MemoryContent.h"
 #include "Strata/IBinaryChannel.h"
+#include "Strata/IChannelX.h"
 #include "Strata/IOException.h"
 #include "Strata/MemoryIBinaryChannel.h"
 #include "Strata/MemoryOBinaryChannel.h"
+#include "Strata/OChannelX.h"
 #include "Strata/Ref.h"
 #include "Strata/Throw.h"
 
@@ -98,6 +100,33 @@ inline Strata::Ref<Quorum::Server::Mail::BodyPartContent> MakeMemory(const Bytes
   return Strata::MakeRef<Quorum::Server::Mail::Contents::MemoryContent>(
       Quorum::Commons::DataBuffer<unsigned char>(bytes.data(),
                                                  static_cast<unsigned int>(bytes.size())));
+}
+
+// The channel form of `value` (anything with Write and Read on typed
+// channels), and reading it back.
+template <typename Value>
+Bytes Written(const Value& value) {
+  Strata::MemoryOBinaryChannel bytes;
+  Strata::OChannelX channel(bytes);
+  value.Write(channel);
+  return Bytes(bytes.GetBuffer(), bytes.GetBuffer() + bytes.GetSize());
+}
+
+template <typename Value>
+void ReadInto(Value& value, const Bytes& bytes) {
+  Strata::MemoryIBinaryChannel input(bytes.data(), static_cast<unsigned int>(bytes.size()));
+  Strata::IChannelX channel(input);
+  value.Read(channel);
+}
+
+template <typename Exception, typename Action>
+void ExpectThrowWithMessage(Action action, const Strata::UniString& message) {
+  try {
+    action();
+    ADD_FAILURE() << "nothing thrown, expected " << message.ToCStr();
+  } catch (const Exception& e) {
+    EXPECT_EQ(e.GetMessage(), message);
+  }
 }
 
 inline Bytes Of(const std::string& text) { return Bytes(text.begin(), text.end()); }

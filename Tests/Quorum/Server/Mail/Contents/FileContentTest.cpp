@@ -6,7 +6,6 @@
 #include <memory>
 
 #include "../ContentTestSupport.h"
-#include "Strata/IllegalArgumentException.h"
 
 using namespace ContentTestSupport;
 using Conduit::Location;
@@ -18,14 +17,6 @@ TEST(FileContent, MissingFileIsAnEmptyContent) {
   EXPECT_EQ(content.GetSize(), 0u);
   EXPECT_TRUE(ContentBytes(content).empty());
   EXPECT_TRUE(content.Equals(*MakeMemory({})));
-}
-
-TEST(FileContent, ConstructorRefusesLocationsThatCannotNameAFile) {
-  TemporaryFolder folder;
-  EXPECT_THROW(FileContent{Location()}, Strata::IllegalArgumentException);
-  EXPECT_THROW(FileContent{Location(folder / "")}, Strata::IllegalArgumentException);
-  EXPECT_THROW(FileContent{Location(folder / "no-folder" / "file")},
-               Strata::IllegalArgumentException);
 }
 
 TEST(FileContent, ReadsAndReplacesTheFile) {

@@ -34,12 +34,8 @@ TEST(TextContent, SizeCountsEveryUtf8ByteOfTheText) {
     content.SetText(text);
     EXPECT_EQ(content.GetSize(), c.size);
   }
-}
-
-TEST(TextContent, EmptyTextGivesANullChannel) {
-  TextContent content;
-  const auto channel = content.GetInputChannel();
-  EXPECT_NE(dynamic_cast<Quorum::Common::IO::NullIBinaryChannel*>(channel.Get()), nullptr);
+  const auto empty = TextContent().GetInputChannel();
+  EXPECT_NE(dynamic_cast<Quorum::Common::IO::NullIBinaryChannel*>(empty.Get()), nullptr);
 }
 
 TEST(TextContent, InputChannelEncodesAcrossAnyReadSize) {
@@ -73,10 +69,8 @@ TEST(TextContent, OutputChannelDecodesOnCloseOnly) {
   content.GetOutputChannel()->Close();
   EXPECT_EQ(content.GetText(), "");
   EXPECT_EQ(content.GetSize(), 0u);
-}
 
-TEST(TextContent, SizeFollowsTheDecodedTextNotTheBytesWritten) {
-  TextContent content;
+  // The size follows the decoded text, not the bytes written.
   WriteContent(content, Bytes{'a', 0xFF, 0, 'b'});
   EXPECT_EQ(content.GetText(), Strata::UniString(std::u16string(u"a\uFFFD\0b", 4)));
   EXPECT_EQ(content.GetSize(), 6u);
