@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <thread>
-#include <vector>
 
 #include "Strata/NullReferenceException.h"
 #include "Strata/Ref.h"
@@ -77,23 +75,4 @@ TEST(Ref, ConvertsFromDerivedAndComparesByIdentity) {
   moved = Ref<Counted>();
   base.Get()->value = 1;
   EXPECT_EQ(derived->value, 1);
-}
-
-TEST(Ref, CountsAtomicallyAcrossThreads) {
-  std::atomic<int> live = 0;
-  {
-    const Ref<Counted> shared = MakeRef<Counted>(live);
-    std::vector<std::thread> threads;
-    for (int t = 0; t < 4; ++t) {
-      threads.emplace_back([&shared] {
-        for (int i = 0; i < 20000; ++i) {
-          Ref<Counted> copy = shared;
-          copy.Release();
-        }
-      });
-    }
-    for (std::thread& thread : threads) thread.join();
-    EXPECT_EQ(live, 1);
-  }
-  EXPECT_EQ(live, 0);
 }

@@ -31,14 +31,16 @@ UniString Lowered(UniString text) {
   return text;
 }
 
+// UTF-8 bytes and the UTF-16 units they decode to.
+struct Utf8Case {
+  const char* utf8;
+  std::u16string units;
+};
+
 }  // namespace
 
 TEST(UniString, DecodesAndEncodesUtf8AcrossThePlanes) {
-  struct Case {
-    const char* utf8;
-    std::u16string units;
-  };
-  const std::vector<Case> cases = {
+  const std::vector<Utf8Case> cases = {
       {"", u""},
       {"Subject", u"Subject"},
       {"\xC3\xA9t\xC3\xA9", u"\u00E9t\u00E9"},          // two-byte forms
@@ -46,7 +48,7 @@ TEST(UniString, DecodesAndEncodesUtf8AcrossThePlanes) {
       {"\xF0\x9F\x98\x80", u"\xD83D\xDE00"},            // a surrogate pair
       {"a\xF4\x8F\xBF\xBFz", u"a\xDBFF\xDFFFz"},        // the last code point
   };
-  for (const Case& c : cases) {
+  for (const Utf8Case& c : cases) {
     const UniString text(c.utf8);
     EXPECT_EQ(text.GetUnits(), c.units) << c.utf8;
     EXPECT_EQ(text.ToCStr(), c.utf8);
@@ -54,11 +56,7 @@ TEST(UniString, DecodesAndEncodesUtf8AcrossThePlanes) {
 }
 
 TEST(UniString, ReplacesInvalidUtf8WithReplacementCharacters) {
-  struct Case {
-    const char* utf8;
-    std::u16string units;
-  };
-  const std::vector<Case> cases = {
+  const std::vector<Utf8Case> cases = {
       {"\xFF", u"\uFFFD"},
       {"a\xE2\x82", u"a\uFFFD"},                          // truncated at the end
       {"\xE2\x82\xACx\x80y", u"\u20ACx\uFFFDy"},          // stray continuation byte
@@ -66,7 +64,7 @@ TEST(UniString, ReplacesInvalidUtf8WithReplacementCharacters) {
       {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},            // encoded surrogate
       {"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},  // beyond U+10FFFF
   };
-  for (const Case& c : cases) {
+  for (const Utf8Case& c : cases) {
     EXPECT_EQ(UniString(c.utf8).GetUnits(), c.units) << c.utf8;
   }
 }
