@@ -18,7 +18,7 @@ Header::Header(const Strata::UniString& name, const Strata::UniString& value)
 
 Strata::UniString Header::ToString() const {
   Strata::UniString text("Header (name=");
-  text.Append(GetName()).Append(u", value=").Append(GetValue()).Append(u')');
+  text.Append(GetName()).Append(", value=").Append(GetValue()).Append(u')');
   return text;
 }
 

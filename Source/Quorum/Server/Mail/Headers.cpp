@@ -53,7 +53,7 @@ Strata::UniString Headers::ToString() const {
   Strata::UniString text("Headers (");
   bool first = true;
   for (const Header& header : Enumerate()) {
-    if (!first) text.Append(u", ");
+    if (!first) text.Append(", ");
     text.Append(header.ToString());
     first = false;
   }
