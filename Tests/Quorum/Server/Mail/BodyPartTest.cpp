@@ -44,7 +44,7 @@ Strata::UniString LastHeaderName(const BodyPart& part) {
 
 BodyPart ReadBack(const Bytes& bytes) {
   BodyPart part;
-  ReadInto(part, bytes);
+  ReadBytes(part, bytes);
   return part;
 }
 
@@ -110,7 +110,7 @@ TEST(BodyPart, ContentSizeHeaderFollowsThePresentContent) {
 
 TEST(BodyPart, ReadKeepsADisagreeingSizeHeaderWhichCloneRefreshesAndCopyKeeps) {
   BodyPart source("p", Headers(), MakeMemory(Of("abc")));
-  Bytes bytes = Written(source);
+  Bytes bytes = WriteBytes(source);
   // Turn the header value "3" into "9" without touching the content section.
   const auto three = std::find(bytes.begin() + 20, bytes.end(), 0x33);
   ASSERT_NE(three, bytes.end());
@@ -173,7 +173,7 @@ TEST(BodyPart, TypedSettersCompareWithTheCachedValue) {
 
   // Read from a channel, the cached type is still the initial empty text.
   BodyPart read;
-  ReadInto(read, Written(BodyPart("r", HeadersOf({{"Content-Type", "text/plain"}}), {})));
+  ReadBytes(read, WriteBytes(BodyPart("r", HeadersOf({{"Content-Type", "text/plain"}}), {})));
   read.SetContentType("");
   EXPECT_EQ(HeaderValue(read, "Content-Type"), "text/plain");
 }
@@ -214,21 +214,21 @@ TEST(BodyPart, ReadingBackLetsTheFactoryChooseTheContentKind) {
   for (const Case& c : {Case{"text/plain", true}, Case{"image/png", false}}) {
     for (const Bytes& bytes : {Of("hello"), Bytes()}) {
       const BodyPart part("p", HeadersOf({{"Content-Type", c.contentType}}), MakeMemory(bytes));
-      const BodyPart read = ReadBack(Written(part));
+      const BodyPart read = ReadBack(WriteBytes(part));
       EXPECT_EQ(read, part);
       EXPECT_EQ(dynamic_cast<TextContent*>(read.GetContent().Get()) != nullptr, c.text);
       EXPECT_EQ(dynamic_cast<MemoryContent*>(read.GetContent().Get()) != nullptr, !c.text);
     }
   }
-  EXPECT_TRUE(ReadBack(Written(BodyPart("p"))).GetContent().IsNull());
+  EXPECT_TRUE(ReadBack(WriteBytes(BodyPart("p"))).GetContent().IsNull());
 }
 
 TEST(BodyPart, ContentSectionIsFlagSizeAndRawBytes) {
-  const Bytes withoutContent = Written(BodyPart("p"));
+  const Bytes withoutContent = WriteBytes(BodyPart("p"));
   EXPECT_EQ(withoutContent.back(), 0);  // has content: false, nothing after
 
   const BodyPart part("p", Headers(), MakeMemory(Of("xyz")));
-  const Bytes bytes = Written(part);
+  const Bytes bytes = WriteBytes(part);
   // The section ends the body part: flag, size, then the bytes themselves.
   const Bytes section(bytes.end() - 8, bytes.end());
   EXPECT_EQ(section, (Bytes{1, 0, 0, 0, 3, 'x', 'y', 'z'}));
@@ -236,13 +236,13 @@ TEST(BodyPart, ContentSectionIsFlagSizeAndRawBytes) {
 
 TEST(BodyPart, ContentIsCopiedIn65536BytePieces) {
   auto scripted = Strata::MakeRef<ScriptedContent>(200000, Pattern(200000));
-  Written(BodyPart("p", Headers(), scripted));
+  WriteBytes(BodyPart("p", Headers(), scripted));
   EXPECT_EQ(scripted->requests, (std::vector<unsigned int>{65536, 65536, 65536, 3392}));
   EXPECT_EQ(*scripted->closes, 1);
 
   for (unsigned int size : {65535u, 65536u, 65537u, 131072u, 131073u}) {
     const BodyPart part("p", Headers(), MakeMemory(Pattern(size)));
-    const Bytes bytes = Written(part);
+    const Bytes bytes = WriteBytes(part);
     EXPECT_EQ(Bytes(bytes.end() - size, bytes.end()), Pattern(size));
     EXPECT_EQ(ReadBack(bytes), part) << size;
   }
@@ -251,10 +251,10 @@ TEST(BodyPart, ContentIsCopiedIn65536BytePieces) {
 TEST(BodyPart, ShortContentFailsToWriteAndTruncatedChannelsLeaveThePartUnchanged) {
   auto shortContent = Strata::MakeRef<ScriptedContent>(100, Pattern(60));
   ExpectThrowWithMessage<Strata::IOException>(
-      [&] { Written(BodyPart("p", Headers(), shortContent)); }, "Failed to write content.");
+      [&] { WriteBytes(BodyPart("p", Headers(), shortContent)); }, "Failed to write content.");
   EXPECT_EQ(*shortContent->closes, 1);
 
-  const Bytes bytes = Written(
+  const Bytes bytes = WriteBytes(
       BodyPart("new", HeadersOf({{"Content-Type", "text/plain"}}), MakeMemory(Pattern(70000))));
   BodyPart part("old", HeadersOf({{"X", "1"}}), MakeMemory(Of("kept")));
   part.GetContentType();
@@ -269,7 +269,7 @@ TEST(BodyPart, ShortContentFailsToWriteAndTruncatedChannelsLeaveThePartUnchanged
     SCOPED_TRACE(cut.kept);
     const Bytes truncated(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(cut.kept));
     try {
-      ReadInto(part, truncated);
+      ReadBytes(part, truncated);
       ADD_FAILURE() << "Read did not throw";
     } catch (const Strata::IOException& e) {
       EXPECT_EQ(e.GetMessage() == "Failed to read content.", cut.withinContentBytes);
@@ -304,7 +304,7 @@ TEST(BodyPart, FileOf4GiBOrMoreIsRefusedRatherThanTruncated) {
   auto content = Strata::MakeRef<FileContent>(Location(path));
   BodyPart part("p", Headers(), content);
   std::filesystem::resize_file(path, 0x100000000ull);
-  EXPECT_THROW(Written(part), Strata::IOException);
+  EXPECT_THROW(WriteBytes(part), Strata::IOException);
 
   BodyPart other("q");
   EXPECT_THROW(other.SetContent(Strata::MakeRef<FileContent>(Location(path))), Strata::IOException);

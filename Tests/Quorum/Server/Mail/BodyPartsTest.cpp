@@ -111,30 +111,30 @@ TEST(BodyParts, EqualityIgnoresOrder) {
 }
 
 TEST(BodyParts, TravelThroughChannelsAndSurviveTruncation) {
-  EXPECT_EQ(Written(BodyParts()), (Bytes{0, 0, 0, 0}));
+  EXPECT_EQ(WriteBytes(BodyParts()), (Bytes{0, 0, 0, 0}));
 
   BodyParts parts;
   parts.Add(Part("first", "one"));
   parts.Add(Strata::MakeRef<BodyPart>("second"));
   BodyParts read;
-  ReadInto(read, Written(parts));
+  ReadBytes(read, WriteBytes(parts));
   EXPECT_EQ(read, parts);
   EXPECT_EQ(Names(read), (std::vector<std::string>{"first", "second"}));
 
   // Two parts under one name: the second replaces the first.
   BodyParts twice;
   twice.Add(Part("x", "old"));
-  Bytes bytes = Written(twice);
+  Bytes bytes = WriteBytes(twice);
   twice.Get("x")->SetContent(MakeMemory(Of("new")));
-  const Bytes second = Written(twice);
+  const Bytes second = WriteBytes(twice);
   bytes.insert(bytes.end(), second.begin() + 4, second.end());
   bytes[3] = 2;
-  ReadInto(read, bytes);
+  ReadBytes(read, bytes);
   EXPECT_EQ(read.GetSize(), 1u);
   EXPECT_EQ(ContentBytes(*read.Get("x")->GetContent()), Of("new"));
 
   const BodyParts before(read);
-  const Bytes whole = Written(parts);
-  EXPECT_THROW(ReadInto(read, Bytes(whole.begin(), whole.end() - 1)), Strata::IOException);
+  const Bytes whole = WriteBytes(parts);
+  EXPECT_THROW(ReadBytes(read, Bytes(whole.begin(), whole.end() - 1)), Strata::IOException);
   EXPECT_EQ(read, before);
 }

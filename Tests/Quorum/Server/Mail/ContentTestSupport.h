@@ -16,20 +16,19 @@
 #include <string>
 #include <vector>
 
+#include "ChannelTesting.h"
 #include "Quorum/Server/Mail/BodyPartContent.h"
 #include "Quorum/Server/Mail/Contents/MemoryContent.h"
 #include "Strata/IBinaryChannel.h"
-#include "Strata/IChannelX.h"
 #include "Strata/IOException.h"
 #include "Strata/MemoryIBinaryChannel.h"
 #include "Strata/MemoryOBinaryChannel.h"
-#include "Strata/OChannelX.h"
 #include "Strata/Ref.h"
 #include "Strata/Throw.h"
 
 namespace ContentTestSupport {
 
-using Bytes = std::vector<unsigned char>;
+using ChannelTesting::Bytes;
 
 // A fresh folder below QUORUM_TEST_TMPDIR (or the system's temporary folder),
 // removed with everything in it when the object goes.
@@ -102,22 +101,8 @@ inline Strata::Ref<Quorum::Server::Mail::BodyPartContent> MakeMemory(const Bytes
                                                  static_cast<unsigned int>(bytes.size())));
 }
 
-// The channel form of `value` (anything with Write and Read on typed
-// channels), and reading it back.
-template <typename Value>
-Bytes Written(const Value& value) {
-  Strata::MemoryOBinaryChannel bytes;
-  Strata::OChannelX channel(bytes);
-  value.Write(channel);
-  return Bytes(bytes.GetBuffer(), bytes.GetBuffer() + bytes.GetSize());
-}
-
-template <typename Value>
-void ReadInto(Value& value, const Bytes& bytes) {
-  Strata::MemoryIBinaryChannel input(bytes.data(), static_cast<unsigned int>(bytes.size()));
-  Strata::IChannelX channel(input);
-  value.Read(channel);
-}
+using ChannelTesting::ReadBytes;
+using ChannelTesting::WriteBytes;
 
 template <typename Exception, typename Action>
 void ExpectThrowWithMessage(Action action, const Strata::UniString& message) {
