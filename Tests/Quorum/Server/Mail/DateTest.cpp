@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "MailTestSupport.h"
+#include "Quorum/Server/Mail/Date.h"
+#include "Strata/IllegalArgumentException.h"
+
+using Quorum::Server::Mail::Date;
+using Strata::UniString;
+
+TEST(Date, PrintsAndParsesDecimalNumbers) {
+  EXPECT_EQ(Date().ToString(), UniString("0"));
+  for (int value : {0, 1, -1, 1700000000, INT_MAX, INT_MIN}) {
+    Date parsed(42);
+    ASSERT_TRUE(Date::Parse(Date(value).ToString(), parsed)) << value;
+    EXPECT_EQ(parsed, value);
+  }
+}
+
+TEST(Date, ParseRefusesWithoutTouchingTheResult) {
+  for (const char* bad : {"x", " 1", "1 ", "+1", "2147483648", "-2147483649", "1.5", "-"}) {
+    Date date(42);
+    EXPECT_FALSE(Date::Parse(UniString(bad), date)) << bad;
+    EXPECT_EQ(date, 42);
+  }
+  Date date;
+  try {
+    Date::Parse(UniString(), date);
+    FAIL();
+  } catch (const Strata::IllegalArgumentException& e) {
+    EXPECT_STREQ(e.what(), "Invalid date string: string is empty.");
+  }
+}
+
+TEST(Date, OrdersAsSignedNumbers) {
+  const Date minusOne(-1);
+  EXPECT_TRUE(minusOne < 0);
+  EXPECT_TRUE(minusOne < Date(0));
+  EXPECT_TRUE(minusOne <= Date(-1));
+  EXPECT_TRUE(Date(INT_MIN) < Date(INT_MAX));
+  EXPECT_TRUE(Date(5) > 4);
+  EXPECT_TRUE(Date(5) >= Date(5));
+  EXPECT_TRUE(Date(5) != 4);
+  EXPECT_FALSE(Date(5) == Date(4));
+  Date a(1), b(2);
+  a.Swap(b);
+  EXPECT_EQ(a, 2);
+  EXPECT_EQ(b, 1);
+}
+
+TEST(Date, CrossesChannelsAsOneInt) {
+  EXPECT_EQ(MailTest::BytesOf(Date(-2)), (MailTest::Bytes{0xFF, 0xFF, 0xFF, 0xFE}));
+  EXPECT_EQ(MailTest::RoundTrip(Date(INT_MIN)), INT_MIN);
+  Date target(7);
+  EXPECT_THROW(MailTest::ReadFrom(MailTest::Bytes{0, 0, 1}, target), Strata::IOException);
+  EXPECT_EQ(target, 7);
+}
