@@ -36,9 +36,7 @@ TEST(Address, RoundTripsAwkwardValues) {
                              u"J\u00f6rg \u00c5str\u00f6m",
                              u"\u6536\u4ef6\u4eba",
                              u"tab\there"};
-  const char* ids[] = {":Inbox:", "Projects:Inbox:a:b",
-                       "a/b_c-d:Entw\xC3\xBC"
-                       "rfe:J\xC3\xB6rg",
+  const char* ids[] = {":Inbox:", "Projects:Inbox:a:b", "a/b_c-d:Entw\xC3\xBCrfe:J\xC3\xB6rg",
                        ":Sent:o;w\"n<er\\"};
   for (const char* idText : ids) {
     for (const char16_t* name : names) {

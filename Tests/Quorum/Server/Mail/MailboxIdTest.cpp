@@ -31,12 +31,7 @@ TEST(MailboxId, ParseSplitsAtTheFirstTwoColons) {
            {"Projects/Old:Sent:owner1", "Projects/Old", "Sent", "owner1"},
            {"Projects:Inbox:a:b", "Projects", "Inbox", "a:b"},
            {":Inbox:::", "", "Inbox", "::"},
-           {"a_b-c:Entw\xC3\xBC"
-            "rfe:J\xC3\xB6rg <x>",
-            "a_b-c",
-            "Entw\xC3\xBC"
-            "rfe",
-            "J\xC3\xB6rg <x>"},
+           {"a_b-c:Entw\xC3\xBCrfe:J\xC3\xB6rg <x>", "a_b-c", "Entw\xC3\xBCrfe", "J\xC3\xB6rg <x>"},
        }) {
     MailboxId id;
     ASSERT_TRUE(MailboxId::Parse(UniString(c.text), id)) << c.text;

@@ -10,10 +10,8 @@ using Quorum::Server::Mail::MailboxName;
 using Strata::UniString;
 
 TEST(MailboxName, NameRuleAcceptsOnlyLettersAndDigits) {
-  for (const char* good : {"Inbox", "Sent", "a", "2024",
-                           "Entw\xC3\xBC"
-                           "rfe",
-                           "\xE6\x94\xB6\xE4\xBB\xB6"}) {
+  for (const char* good :
+       {"Inbox", "Sent", "a", "2024", "Entw\xC3\xBCrfe", "\xE6\x94\xB6\xE4\xBB\xB6"}) {
     EXPECT_TRUE(MailboxName::IsValidName(UniString(good))) << good;
   }
   for (const char* bad :
