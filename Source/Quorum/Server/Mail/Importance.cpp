@@ -1,7 +1,6 @@
 #include "Quorum/Server/Mail/Importance.h"
 
 #include "Quorum/Server/Mail/NamedNumbers.h"
-#include "Strata/IllegalArgumentException.h"
 #include "Strata/Throw.h"
 
 namespace Quorum::Server::Mail {
@@ -18,10 +17,8 @@ constexpr internal::NamedNumber kWords[] = {
 Strata::UniString Importance::ToString() const { return internal::WordOf(kWords, level_); }
 
 bool Importance::Parse(const Strata::UniString& text, Importance& importance) {
-  if (text.IsEmpty()) {
-    STRATA_THROW(Strata::IllegalArgumentException, "Invalid importance string: string is empty.");
-  }
-  return internal::FindNumber(kWords, text, importance.level_);
+  return internal::ParseWord(kWords, text, importance.level_,
+                             "Invalid importance string: string is empty.", STRATA_HERE);
 }
 
 void Importance::Write(Strata::OChannelX& channel) const {

@@ -1,7 +1,6 @@
 #include "Quorum/Server/Mail/MailboxAccess.h"
 
 #include "Quorum/Server/Mail/NamedNumbers.h"
-#include "Strata/IllegalArgumentException.h"
 #include "Strata/Throw.h"
 
 namespace Quorum::Server::Mail {
@@ -18,11 +17,8 @@ constexpr internal::NamedNumber kWords[] = {
 Strata::UniString MailboxAccess::ToString() const { return internal::WordOf(kWords, access_); }
 
 bool MailboxAccess::Parse(const Strata::UniString& text, MailboxAccess& access) {
-  if (text.IsEmpty()) {
-    STRATA_THROW(Strata::IllegalArgumentException,
-                 "Invalid mailbox access string: string is empty.");
-  }
-  return internal::FindNumber(kWords, text, access.access_);
+  return internal::ParseWord(kWords, text, access.access_,
+                             "Invalid mailbox access string: string is empty.", STRATA_HERE);
 }
 
 void MailboxAccess::Write(Strata::OChannelX& channel) const {

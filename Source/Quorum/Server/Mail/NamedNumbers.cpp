@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "Strata/IllegalArgumentException.h"
+
 namespace Quorum::Server::Mail::internal {
 namespace {
 
@@ -22,8 +24,9 @@ Strata::UniString WordOf(std::span<const NamedNumber> table, int number) {
   return Strata::UniString();
 }
 
-bool FindNumber(std::span<const NamedNumber> table, const Strata::UniString& text,
-                int& number) noexcept {
+bool ParseWord(std::span<const NamedNumber> table, const Strata::UniString& text, int& number,
+               const char* emptyMessage, const char* sourceFile, unsigned int sourceLine) {
+  if (text.IsEmpty()) throw Strata::IllegalArgumentException(emptyMessage, sourceFile, sourceLine);
   for (const NamedNumber& entry : table) {
     if (IsWord(text.GetUnits(), entry.word)) {
       number = entry.number;

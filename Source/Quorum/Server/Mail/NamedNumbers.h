@@ -21,9 +21,10 @@ struct NamedNumber {
 Strata::UniString WordOf(std::span<const NamedNumber> table, int number);
 
 // True and `number` set when `text` is exactly one of the words; otherwise
-// false and `number` untouched.
-bool FindNumber(std::span<const NamedNumber> table, const Strata::UniString& text,
-                int& number) noexcept;
+// false and `number` untouched. Throws Strata::IllegalArgumentException with
+// `emptyMessage` and the given location when `text` is empty.
+bool ParseWord(std::span<const NamedNumber> table, const Strata::UniString& text, int& number,
+               const char* emptyMessage, const char* sourceFile, unsigned int sourceLine);
 
 // Writes the low 16 bits of `number` as one short.
 void WriteAsShort(Strata::OChannelX& channel, int number);

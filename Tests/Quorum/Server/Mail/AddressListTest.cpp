@@ -38,16 +38,6 @@ AddressList ReadList(std::initializer_list<Address> items) {
   return list;
 }
 
-template <typename Exception, typename Action>
-std::string MessageOf(Action action) {
-  try {
-    action();
-  } catch (const Exception& e) {
-    return e.what();
-  }
-  return "(nothing thrown)";
-}
-
 }  // namespace
 
 TEST(AddressList, TextFormJoinsWithOneSemicolon) {
@@ -111,18 +101,22 @@ TEST(AddressList, AppendKeepsDuplicatesAndRemoveTakesTheFirst) {
 TEST(AddressList, RefusesInvalidAddresses) {
   AddressList list = ListOf({Make(u"A")});
   const char* message = "Invalid address: address is not valid.";
-  EXPECT_EQ(MessageOf<Strata::IllegalArgumentException>([&] { list.Append(Address()); }), message);
-  EXPECT_EQ(MessageOf<Strata::IllegalArgumentException>([&] { list.Remove(Address()); }), message);
-  EXPECT_EQ(MessageOf<Strata::IllegalArgumentException>([&] { list.Contains(Address()); }),
+  EXPECT_EQ(MailTest::MessageOf<Strata::IllegalArgumentException>([&] { list.Append(Address()); }),
             message);
+  EXPECT_EQ(MailTest::MessageOf<Strata::IllegalArgumentException>([&] { list.Remove(Address()); }),
+            message);
+  EXPECT_EQ(
+      MailTest::MessageOf<Strata::IllegalArgumentException>([&] { list.Contains(Address()); }),
+      message);
   EXPECT_EQ(list.GetSize(), 1u);
 }
 
 TEST(AddressList, AppendOfAListChecksEveryItemBeforeAddingAny) {
   AddressList list = ListOf({Make(u"A")});
-  EXPECT_EQ(MessageOf<Strata::IllegalArgumentException>([&] { list.Append(AddressList()); }),
-            "Invalid address list: list is empty.");
-  EXPECT_EQ(MessageOf<Strata::IllegalArgumentException>([&] {
+  EXPECT_EQ(
+      MailTest::MessageOf<Strata::IllegalArgumentException>([&] { list.Append(AddressList()); }),
+      "Invalid address list: list is empty.");
+  EXPECT_EQ(MailTest::MessageOf<Strata::IllegalArgumentException>([&] {
               list.Append(ReadList({Make(u"B"), Invalid(), Invalid()}));
             }),
             "Invalid address list: item [1] is not valid.");
@@ -140,7 +134,7 @@ TEST(AddressList, AppendOfItselfCopiesEachItemOnce) {
 TEST(AddressList, GetOutsideTheListNamesIndexAndSize) {
   const AddressList list = ListOf({Make(u"A"), Make(u"B"), Make(u"C")});
   EXPECT_EQ(list.Get(2), Make(u"C"));
-  EXPECT_EQ(MessageOf<Strata::IllegalReferenceException>([&] { list.Get(3); }),
+  EXPECT_EQ(MailTest::MessageOf<Strata::IllegalReferenceException>([&] { list.Get(3); }),
             "Invalid index: 3 index is out of legal index range [0..3].");
 }
 

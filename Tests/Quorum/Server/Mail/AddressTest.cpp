@@ -89,24 +89,16 @@ TEST(Address, ParseRefusesMalformedTextWithoutTouchingTheResult) {
 }
 
 TEST(Address, ConstructorsReportTheFirstFault) {
-  try {
-    Address address{MailboxId(), UniString()};
-    FAIL();
-  } catch (const Strata::IllegalArgumentException& e) {
-    EXPECT_STREQ(e.what(), "Invalid mailbox id: mailbox id is not valid.");
-  }
-  try {
-    Address address(kId, UniString());
-    FAIL();
-  } catch (const Strata::IllegalArgumentException& e) {
-    EXPECT_STREQ(e.what(), "Invalid personal name: name is empty.");
-  }
-  try {
-    Address address{UniString()};
-    FAIL();
-  } catch (const Strata::IllegalArgumentException& e) {
-    EXPECT_STREQ(e.what(), "Invalid address string: string is empty.");
-  }
+  EXPECT_EQ(MailTest::MessageOf<Strata::IllegalArgumentException>([&] {
+              Address address{MailboxId(), UniString()};
+            }),
+            "Invalid mailbox id: mailbox id is not valid.");
+  EXPECT_EQ(MailTest::MessageOf<Strata::IllegalArgumentException>(
+                [&] { Address address(kId, UniString()); }),
+            "Invalid personal name: name is empty.");
+  EXPECT_EQ(
+      MailTest::MessageOf<Strata::IllegalArgumentException>([&] { Address address{UniString()}; }),
+      "Invalid address string: string is empty.");
   try {
     Address address{UniString("Ann <:Inbox:>")};
     FAIL();

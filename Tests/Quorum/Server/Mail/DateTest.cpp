@@ -25,12 +25,9 @@ TEST(Date, ParseRefusesWithoutTouchingTheResult) {
     EXPECT_EQ(date, 42);
   }
   Date date;
-  try {
-    Date::Parse(UniString(), date);
-    FAIL();
-  } catch (const Strata::IllegalArgumentException& e) {
-    EXPECT_STREQ(e.what(), "Invalid date string: string is empty.");
-  }
+  EXPECT_EQ(MailTest::MessageOf<Strata::IllegalArgumentException>(
+                [&] { Date::Parse(UniString(), date); }),
+            "Invalid date string: string is empty.");
 }
 
 TEST(Date, OrdersAsSignedNumbers) {

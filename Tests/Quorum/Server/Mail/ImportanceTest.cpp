@@ -29,12 +29,9 @@ TEST(Importance, ParseRefusesOtherTextWithoutTouchingTheResult) {
     EXPECT_EQ(importance, Importance::Low);
   }
   Importance importance;
-  try {
-    Importance::Parse(UniString(), importance);
-    FAIL();
-  } catch (const Strata::IllegalArgumentException& e) {
-    EXPECT_STREQ(e.what(), "Invalid importance string: string is empty.");
-  }
+  EXPECT_EQ(MailTest::MessageOf<Strata::IllegalArgumentException>(
+                [&] { Importance::Parse(UniString(), importance); }),
+            "Invalid importance string: string is empty.");
 }
 
 TEST(Importance, OrdersByNumberAlsoOutsideTheEnumeration) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <stdexcept>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -18,6 +19,17 @@ using Bytes = std::vector<unsigned char>;
 
 // UniString(u"...") is ambiguous; U(u"...") is not.
 inline Strata::UniString U(std::u16string_view units) { return Strata::UniString(units); }
+
+// The message of the Exception `action` throws, or "(nothing thrown)".
+template <typename Exception, typename Action>
+std::string MessageOf(Action action) {
+  try {
+    action();
+  } catch (const Exception& e) {
+    return e.what();
+  }
+  return "(nothing thrown)";
+}
 
 // The bytes `write(channel)` puts on a fresh typed channel.
 template <typename Writer>

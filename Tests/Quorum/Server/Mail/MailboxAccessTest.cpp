@@ -32,12 +32,9 @@ TEST(MailboxAccess, ParseRefusesOtherTextWithoutTouchingTheResult) {
     EXPECT_EQ(access, MailboxAccess::Closed);
   }
   MailboxAccess access;
-  try {
-    MailboxAccess::Parse(UniString(), access);
-    FAIL();
-  } catch (const Strata::IllegalArgumentException& e) {
-    EXPECT_STREQ(e.what(), "Invalid mailbox access string: string is empty.");
-  }
+  EXPECT_EQ(MailTest::MessageOf<Strata::IllegalArgumentException>(
+                [&] { MailboxAccess::Parse(UniString(), access); }),
+            "Invalid mailbox access string: string is empty.");
 }
 
 TEST(MailboxAccess, OtherNumbersHaveNoTextAndCrossChannelsAsOneShort) {

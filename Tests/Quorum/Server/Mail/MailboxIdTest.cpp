@@ -51,12 +51,9 @@ TEST(MailboxId, ParseRefusesWithoutTouchingTheResult) {
 }
 
 TEST(MailboxId, TextConstructorReportsEmptyAndMalformedText) {
-  try {
-    MailboxId id{UniString()};
-    FAIL();
-  } catch (const Strata::IllegalArgumentException& e) {
-    EXPECT_STREQ(e.what(), "Invalid mailbox id string: string is empty.");
-  }
+  EXPECT_EQ(
+      MailTest::MessageOf<Strata::IllegalArgumentException>([&] { MailboxId id{UniString()}; }),
+      "Invalid mailbox id string: string is empty.");
   try {
     MailboxId id{UniString("no colon")};
     FAIL();
@@ -68,12 +65,9 @@ TEST(MailboxId, TextConstructorReportsEmptyAndMalformedText) {
 }
 
 TEST(MailboxId, PartsConstructorNeedsAName) {
-  try {
-    MailboxId id(MailboxNamespace(), MailboxName(), OwnerId(UniString("o")));
-    FAIL();
-  } catch (const Strata::IllegalArgumentException& e) {
-    EXPECT_STREQ(e.what(), "Invalid mailbox name: mailbox name is not valid.");
-  }
+  EXPECT_EQ(MailTest::MessageOf<Strata::IllegalArgumentException>(
+                [&] { MailboxId id(MailboxNamespace(), MailboxName(), OwnerId(UniString("o"))); }),
+            "Invalid mailbox name: mailbox name is not valid.");
 }
 
 TEST(MailboxId, DefaultIsInvalidPrintsEmptyAndWritesThreeEmptyStrings) {

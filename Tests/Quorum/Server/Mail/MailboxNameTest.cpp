@@ -45,12 +45,9 @@ TEST(MailboxName, ParseRefusesWithoutTouchingTheResult) {
   EXPECT_EQ(name.GetName(), UniString("Inbox"));
   EXPECT_TRUE(MailboxName::Parse(UniString("Archive2"), name));
   EXPECT_EQ(name.GetName(), UniString("Archive2"));
-  try {
-    MailboxName::Parse(UniString(), name);
-    FAIL();
-  } catch (const Strata::IllegalArgumentException& e) {
-    EXPECT_STREQ(e.what(), "Invalid mailbox name string: string is empty.");
-  }
+  EXPECT_EQ(MailTest::MessageOf<Strata::IllegalArgumentException>(
+                [&] { MailboxName::Parse(UniString(), name); }),
+            "Invalid mailbox name string: string is empty.");
 }
 
 TEST(MailboxName, ComparesExactlyAndHashesAsItsText) {

@@ -13,16 +13,6 @@ namespace {
 
 MailboxNamespace Ns(const char* text) { return MailboxNamespace(UniString(text)); }
 
-template <typename Exception, typename Action>
-std::string MessageOf(Action action) {
-  try {
-    action();
-  } catch (const Exception& e) {
-    return e.what();
-  }
-  return "(nothing thrown)";
-}
-
 }  // namespace
 
 TEST(MailboxNamespace, NamespaceRule) {
@@ -36,9 +26,9 @@ TEST(MailboxNamespace, NamespaceRule) {
 }
 
 TEST(MailboxNamespace, ConstructorRefusesEmptyAndMalformedText) {
-  EXPECT_EQ(MessageOf<Strata::IllegalArgumentException>([] { Ns(""); }),
+  EXPECT_EQ(MailTest::MessageOf<Strata::IllegalArgumentException>([] { Ns(""); }),
             "Invalid mailbox namespace name: name is empty.");
-  EXPECT_EQ(MessageOf<InvalidMailboxNamespaceNameException>([] { Ns("a/"); }),
+  EXPECT_EQ(MailTest::MessageOf<InvalidMailboxNamespaceNameException>([] { Ns("a/"); }),
             "Invalid mailbox namespace name: 'a/'");
 }
 
@@ -49,7 +39,7 @@ TEST(MailboxNamespace, ParseRefusesWithoutTouchingTheResult) {
   EXPECT_EQ(result, Ns("Keep"));
   EXPECT_TRUE(MailboxNamespace::Parse(UniString("x/y"), result));
   EXPECT_EQ(result.GetName(), UniString("x/y"));
-  EXPECT_EQ(MessageOf<Strata::IllegalArgumentException>(
+  EXPECT_EQ(MailTest::MessageOf<Strata::IllegalArgumentException>(
                 [&] { MailboxNamespace::Parse(UniString(), result); }),
             "Invalid mailbox namespace string: string is empty.");
 }
@@ -65,11 +55,13 @@ TEST(MailboxNamespace, AppendInsertsOneSeparatorOnlyBetweenLevels) {
 
 TEST(MailboxNamespace, FailedAppendLeavesTheNamespaceUnchanged) {
   MailboxNamespace ns = Ns("a");
-  EXPECT_EQ(MessageOf<Strata::IllegalArgumentException>([&] { ns.Append(MailboxNamespace()); }),
-            "Invalid mailbox namespace: namespace is empty.");
-  EXPECT_EQ(MessageOf<Strata::IllegalArgumentException>([&] { ns.Append(UniString()); }),
+  EXPECT_EQ(
+      MailTest::MessageOf<Strata::IllegalArgumentException>([&] { ns.Append(MailboxNamespace()); }),
+      "Invalid mailbox namespace: namespace is empty.");
+  EXPECT_EQ(MailTest::MessageOf<Strata::IllegalArgumentException>([&] { ns.Append(UniString()); }),
             "Invalid mailbox namespace name: name is empty.");
-  EXPECT_EQ(MessageOf<InvalidMailboxNamespaceNameException>([&] { ns.Append(UniString("b c")); }),
+  EXPECT_EQ(MailTest::MessageOf<InvalidMailboxNamespaceNameException>(
+                [&] { ns.Append(UniString("b c")); }),
             "Invalid mailbox namespace name: 'b c'");
   EXPECT_EQ(ns, Ns("a"));
 }
@@ -78,8 +70,9 @@ TEST(MailboxNamespace, ParentDropsTheLastLevel) {
   EXPECT_TRUE(MailboxNamespace().GetParent().IsEmpty());
   EXPECT_TRUE(Ns("a").GetParent().IsEmpty());
   EXPECT_EQ(Ns("a/b/c").GetParent(), Ns("a/b"));
-  EXPECT_EQ(MessageOf<InvalidMailboxNamespaceNameException>([] { Ns("a//b").GetParent(); }),
-            "Invalid mailbox namespace name: 'a/'");
+  EXPECT_EQ(
+      MailTest::MessageOf<InvalidMailboxNamespaceNameException>([] { Ns("a//b").GetParent(); }),
+      "Invalid mailbox namespace name: 'a/'");
 }
 
 TEST(MailboxNamespace, ComparesExactlyHashesAsTextAndCrossesChannels) {
