@@ -11,7 +11,7 @@ using Strata::UniString;
 
 TEST(Date, PrintsAndParsesDecimalNumbers) {
   EXPECT_EQ(Date().ToString(), UniString("0"));
-  for (int value : {0, 1, -1, 1700000000, INT_MAX, INT_MIN}) {
+  for (const int value : {0, -1, 1700000000, INT_MAX, INT_MIN}) {
     Date parsed(42);
     ASSERT_TRUE(Date::Parse(Date(value).ToString(), parsed)) << value;
     EXPECT_EQ(parsed, value);
@@ -31,25 +31,15 @@ TEST(Date, ParseRefusesWithoutTouchingTheResult) {
 }
 
 TEST(Date, OrdersAsSignedNumbers) {
-  const Date minusOne(-1);
-  EXPECT_TRUE(minusOne < 0);
-  EXPECT_TRUE(minusOne < Date(0));
-  EXPECT_TRUE(minusOne <= Date(-1));
+  EXPECT_TRUE(Date(-1) < 0);
+  EXPECT_TRUE(Date(-1) < Date(0));
   EXPECT_TRUE(Date(INT_MIN) < Date(INT_MAX));
-  EXPECT_TRUE(Date(5) > 4);
-  EXPECT_TRUE(Date(5) >= Date(5));
-  EXPECT_TRUE(Date(5) != 4);
-  EXPECT_FALSE(Date(5) == Date(4));
-  Date a(1), b(2);
-  a.Swap(b);
-  EXPECT_EQ(a, 2);
-  EXPECT_EQ(b, 1);
+  EXPECT_TRUE(Date(5) >= 5);
+  EXPECT_TRUE(Date(5) != Date(4));
 }
 
 TEST(Date, CrossesChannelsAsOneInt) {
   EXPECT_EQ(MailTest::BytesOf(Date(-2)), (MailTest::Bytes{0xFF, 0xFF, 0xFF, 0xFE}));
   EXPECT_EQ(MailTest::RoundTrip(Date(INT_MIN)), INT_MIN);
-  Date target(7);
-  EXPECT_THROW(MailTest::ReadFrom(MailTest::Bytes{0, 0, 1}, target), Strata::IOException);
-  EXPECT_EQ(target, 7);
+  MailTest::ExpectTruncatedReadsLeaveUnchanged(Date(7), Date(-2));
 }

@@ -7,23 +7,27 @@
 using Quorum::Server::Mail::Importance;
 using Strata::UniString;
 
+namespace {
+
+Importance Level(int number) { return Importance(static_cast<Importance::Level>(number)); }
+
+}  // namespace
+
 TEST(Importance, WordsAreExactBothWays) {
-  struct Case {
-    Importance::Level level;
-    const char* word;
-  };
-  for (const Case& c : {Case{Importance::Low, "low"}, Case{Importance::Normal, "normal"},
-                        Case{Importance::High, "high"}}) {
-    EXPECT_EQ(Importance(c.level).ToString(), UniString(c.word));
-    Importance parsed(c.level == Importance::Low ? Importance::High : Importance::Low);
-    ASSERT_TRUE(Importance::Parse(UniString(c.word), parsed)) << c.word;
-    EXPECT_EQ(parsed, c.level);
+  const std::pair<Importance::Level, const char*> words[] = {
+      {Importance::Low, "low"}, {Importance::Normal, "normal"}, {Importance::High, "high"}};
+  for (const auto& [level, word] : words) {
+    EXPECT_EQ(Importance(level).ToString(), UniString(word));
+    Importance parsed = Level(9);
+    ASSERT_TRUE(Importance::Parse(UniString(word), parsed)) << word;
+    EXPECT_EQ(parsed, level);
   }
   EXPECT_EQ(Importance(), Importance::Normal);
+  EXPECT_TRUE(Level(3).ToString().IsEmpty());
 }
 
 TEST(Importance, ParseRefusesOtherTextWithoutTouchingTheResult) {
-  for (const char* bad : {"High", "normal ", " low", "HIGH", "1", "urgent", "lo"}) {
+  for (const char* bad : {"High", "normal ", " low", "HIGH", "1", "lo"}) {
     Importance importance(Importance::Low);
     EXPECT_FALSE(Importance::Parse(UniString(bad), importance)) << bad;
     EXPECT_EQ(importance, Importance::Low);
@@ -38,26 +42,12 @@ TEST(Importance, OrdersByNumberAlsoOutsideTheEnumeration) {
   EXPECT_TRUE(Importance(Importance::Low) < Importance::Normal);
   EXPECT_TRUE(Importance(Importance::Normal) < Importance(Importance::High));
   EXPECT_TRUE(Importance(Importance::High) >= Importance::High);
-  EXPECT_TRUE(Importance(Importance::Low) <= Importance(Importance::Low));
-  const Importance three(static_cast<Importance::Level>(3));
-  EXPECT_TRUE(three.ToString().IsEmpty());
-  EXPECT_TRUE(three > Importance::High);
-  EXPECT_TRUE(three != Importance(Importance::High));
-  const Importance negative(static_cast<Importance::Level>(-1));
-  EXPECT_TRUE(negative < Importance::Low);
-  Importance a(Importance::Low), b(Importance::High);
-  a.Swap(b);
-  EXPECT_EQ(a, Importance::High);
-  EXPECT_EQ(b, Importance::Low);
+  EXPECT_TRUE(Level(3) > Importance::High);
+  EXPECT_TRUE(Level(-1) < Importance(Importance::Low));
 }
 
 TEST(Importance, CrossesChannelsAsOneShort) {
   EXPECT_EQ(MailTest::BytesOf(Importance(Importance::High)), (MailTest::Bytes{0, 2}));
-  for (int value : {0, 1, 2, 3, -5}) {
-    const Importance importance(static_cast<Importance::Level>(value));
-    EXPECT_EQ(MailTest::RoundTrip(importance), importance);
-  }
-  Importance target(Importance::High);
-  EXPECT_THROW(MailTest::ReadFrom(MailTest::Bytes{0}, target), Strata::IOException);
-  EXPECT_EQ(target, Importance::High);
+  for (const int value : {0, 2, 3, -5}) EXPECT_EQ(MailTest::RoundTrip(Level(value)), Level(value));
+  MailTest::ExpectTruncatedReadsLeaveUnchanged(Importance(Importance::High), Level(0));
 }

