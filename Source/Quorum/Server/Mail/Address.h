@@ -1,6 +1,6 @@
 // Address names one mail participant: a mailbox id and a personal (display)
 // name, stored unquoted. Its text form is the quoted personal name, " <",
-// the mailbox id's text form and ">": "\"Ann \\\"A\\\"\" <:Inbox:ann>".
+// the mailbox id's text form and ">", as in: "Ann \"Jr\"" <:Inbox:ann>
 // The validating constructors never build an invalid address; default
 // construction and Read can. A value type; not thread-safe for mutation.
 #pragma once
