@@ -6,11 +6,14 @@
 #include <vector>
 
 #include "ChannelTesting.h"
+#include "MailTesting.h"
 #include "Quorum/Server/Mail/MailFlags.h"
 #include "Strata/IOException.h"
 #include "Strata/IllegalArgumentException.h"
 
 using ChannelTesting::ByteWriter;
+using MailTesting::ExpectIllegalArgument;
+using MailTesting::NamesOf;
 using Quorum::Server::Mail::Flag;
 using Quorum::Server::Mail::Flags;
 using Quorum::Server::Mail::MailFlags;
@@ -24,17 +27,7 @@ Flags Of(std::initializer_list<const char*> names) {
   return flags;
 }
 
-template <typename Action>
-void ExpectIllegalArgument(Action action, const char* message) {
-  try {
-    action();
-    ADD_FAILURE() << "expected: " << message;
-  } catch (const Strata::IllegalArgumentException& e) {
-    EXPECT_STREQ(e.what(), message);
-    EXPECT_EQ(e.GetErrorCode(), -50);
-    EXPECT_STREQ(e.GetSourceFile(), "Source/Quorum/Server/Mail/Flags.cpp");
-  }
-}
+const char* const kSource = "Source/Quorum/Server/Mail/Flags.cpp";
 
 }  // namespace
 
@@ -94,15 +87,15 @@ TEST(Flags, ArgumentChecksUseTheirOwnMessagesAndChangeNothing) {
   const char* emptyName = "Invalid flag name: name is empty.";
   const char* invalid = "Invalid flag: flag is not valid.";
   const char* emptySet = "Invalid flags: flags is empty.";
-  ExpectIllegalArgument([&] { flags.Set(UniString()); }, emptyName);
-  ExpectIllegalArgument([&] { flags.Remove(UniString()); }, emptyName);
-  ExpectIllegalArgument([&] { flags.Contains(UniString()); }, emptyName);
-  ExpectIllegalArgument([&] { flags.Set(Flag()); }, invalid);
-  ExpectIllegalArgument([&] { flags.Remove(Flag()); }, invalid);
-  ExpectIllegalArgument([&] { flags.Contains(Flag()); }, invalid);
-  ExpectIllegalArgument([&] { flags.Set(empty); }, emptySet);
-  ExpectIllegalArgument([&] { flags.Remove(empty); }, emptySet);
-  ExpectIllegalArgument([&] { flags.Contains(empty); }, emptySet);
+  ExpectIllegalArgument([&] { flags.Set(UniString()); }, emptyName, kSource);
+  ExpectIllegalArgument([&] { flags.Remove(UniString()); }, emptyName, kSource);
+  ExpectIllegalArgument([&] { flags.Contains(UniString()); }, emptyName, kSource);
+  ExpectIllegalArgument([&] { flags.Set(Flag()); }, invalid, kSource);
+  ExpectIllegalArgument([&] { flags.Remove(Flag()); }, invalid, kSource);
+  ExpectIllegalArgument([&] { flags.Contains(Flag()); }, invalid, kSource);
+  ExpectIllegalArgument([&] { flags.Set(empty); }, emptySet, kSource);
+  ExpectIllegalArgument([&] { flags.Remove(empty); }, emptySet, kSource);
+  ExpectIllegalArgument([&] { flags.Contains(empty); }, emptySet, kSource);
   EXPECT_EQ(flags.ToString(), UniString("Read"));
 }
 
@@ -110,9 +103,7 @@ TEST(Flags, RemovalMovesLastEntryIntoTheHole) {
   Flags flags = Of({"One", "Two", "Three"});
   EXPECT_TRUE(flags.Remove("One"));
   EXPECT_EQ(flags.ToString(), UniString("Three,Two"));
-  std::vector<std::string> names;
-  for (const Flag& flag : flags.Enumerate()) names.push_back(flag.GetName().ToCStr());
-  EXPECT_EQ(names, (std::vector<std::string>{"Three", "Two"}));
+  EXPECT_EQ(NamesOf(flags), (std::vector<std::string>{"Three", "Two"}));
 }
 
 TEST(Flags, EqualityIgnoresOrderAndStoredCase) {

@@ -7,23 +7,20 @@
 #include <vector>
 
 #include "ChannelTesting.h"
+#include "MailTesting.h"
 #include "Quorum/Server/Mail/InvalidHeaderNameException.h"
 #include "Strata/IOException.h"
 #include "Strata/IllegalArgumentException.h"
 
 using ChannelTesting::ByteWriter;
+using MailTesting::ExpectIllegalArgument;
+using MailTesting::NamesOf;
 using Quorum::Server::Mail::Header;
 using Quorum::Server::Mail::Headers;
 using Quorum::Server::Mail::InvalidHeaderNameException;
 using Strata::UniString;
 
 namespace {
-
-std::vector<std::string> NamesOf(const Headers& headers) {
-  std::vector<std::string> names;
-  for (const Header& header : headers.Enumerate()) names.push_back(header.GetName().ToCStr());
-  return names;
-}
 
 Headers OneTwoThree() {
   Headers headers;
@@ -33,17 +30,7 @@ Headers OneTwoThree() {
   return headers;
 }
 
-template <typename Action>
-void ExpectIllegalArgument(Action action, const char* message) {
-  try {
-    action();
-    ADD_FAILURE() << "expected: " << message;
-  } catch (const Strata::IllegalArgumentException& e) {
-    EXPECT_STREQ(e.what(), message);
-    EXPECT_EQ(e.GetErrorCode(), -50);
-    EXPECT_STREQ(e.GetSourceFile(), "Source/Quorum/Server/Mail/Headers.cpp");
-  }
-}
+const char* const kSource = "Source/Quorum/Server/Mail/Headers.cpp";
 
 }  // namespace
 
@@ -95,9 +82,9 @@ TEST(Headers, LookUpsRefuseOnlyTheEmptyName) {
   Headers headers = OneTwoThree();
   Header out;
   const char* emptyName = "Invalid header name: name is empty.";
-  ExpectIllegalArgument([&] { headers.Get("", out); }, emptyName);
-  ExpectIllegalArgument([&] { headers.Contains(UniString()); }, emptyName);
-  ExpectIllegalArgument([&] { headers.Remove(UniString()); }, emptyName);
+  ExpectIllegalArgument([&] { headers.Get("", out); }, emptyName, kSource);
+  ExpectIllegalArgument([&] { headers.Contains(UniString()); }, emptyName, kSource);
+  ExpectIllegalArgument([&] { headers.Remove(UniString()); }, emptyName, kSource);
   // Names no constructor accepts are simply not found.
   EXPECT_FALSE(headers.Get("X Mailer", out));
   EXPECT_FALSE(headers.Contains("Sub:ject"));
@@ -108,10 +95,11 @@ TEST(Headers, LookUpsRefuseOnlyTheEmptyName) {
 TEST(Headers, SetRefusesInvalidHeadersAndLeavesTheCollectionUnchanged) {
   Headers headers = OneTwoThree();
   const char* invalid = "Invalid header: header is not valid.";
-  ExpectIllegalArgument([&] { headers.Set(Header()); }, invalid);
-  ExpectIllegalArgument([&] { headers.Contains(Header()); }, invalid);
-  ExpectIllegalArgument([&] { headers.Remove(Header()); }, invalid);
-  ExpectIllegalArgument([&] { headers.Set("", "v"); }, "Invalid header name: name is empty.");
+  ExpectIllegalArgument([&] { headers.Set(Header()); }, invalid, kSource);
+  ExpectIllegalArgument([&] { headers.Contains(Header()); }, invalid, kSource);
+  ExpectIllegalArgument([&] { headers.Remove(Header()); }, invalid, kSource);
+  ExpectIllegalArgument([&] { headers.Set("", "v"); }, "Invalid header name: name is empty.",
+                        kSource);
   EXPECT_THROW(headers.Set("X Mailer", "v"), InvalidHeaderNameException);
   EXPECT_THROW(headers.Set("One:", "v"), InvalidHeaderNameException);
   EXPECT_EQ(headers, OneTwoThree());

@@ -6,27 +6,21 @@
 #include <vector>
 
 #include "ChannelTesting.h"
+#include "MailTesting.h"
 #include "Quorum/Server/Mail/InvalidParameterNameException.h"
 #include "Strata/IOException.h"
 #include "Strata/IllegalArgumentException.h"
 
 using ChannelTesting::ByteWriter;
+using MailTesting::ExpectIllegalArgument;
+using MailTesting::NamesOf;
+using MailTesting::U;
 using Quorum::Server::Mail::InvalidParameterNameException;
 using Quorum::Server::Mail::Parameter;
 using Quorum::Server::Mail::Parameters;
 using Strata::UniString;
 
 namespace {
-
-UniString U(std::u16string_view text) { return UniString(text); }
-
-std::vector<std::string> NamesOf(const Parameters& parameters) {
-  std::vector<std::string> names;
-  for (const Parameter& parameter : parameters.Enumerate()) {
-    names.push_back(parameter.GetName().ToCStr());
-  }
-  return names;
-}
 
 Parameters XYZ() {
   Parameters parameters;
@@ -36,16 +30,7 @@ Parameters XYZ() {
   return parameters;
 }
 
-template <typename Action>
-void ExpectIllegalArgument(Action action, const char* message) {
-  try {
-    action();
-    ADD_FAILURE() << "expected: " << message;
-  } catch (const Strata::IllegalArgumentException& e) {
-    EXPECT_STREQ(e.what(), message);
-    EXPECT_STREQ(e.GetSourceFile(), "Source/Quorum/Server/Mail/Parameters.cpp");
-  }
-}
+const char* const kSource = "Source/Quorum/Server/Mail/Parameters.cpp";
 
 }  // namespace
 
@@ -79,13 +64,13 @@ TEST(Parameters, ArgumentChecksUseTheirOwnMessagesAndChangeNothing) {
   Parameter out("keep", "me");
   const char* emptyName = "Invalid parameter name: name is empty.";
   const char* invalid = "Invalid parameter: parameter is not valid.";
-  ExpectIllegalArgument([&] { parameters.Set("", "v"); }, emptyName);
-  ExpectIllegalArgument([&] { parameters.Get("", out); }, emptyName);
-  ExpectIllegalArgument([&] { parameters.Contains(UniString()); }, emptyName);
-  ExpectIllegalArgument([&] { parameters.Remove(UniString()); }, emptyName);
-  ExpectIllegalArgument([&] { parameters.Set(Parameter()); }, invalid);
-  ExpectIllegalArgument([&] { parameters.Contains(Parameter()); }, invalid);
-  ExpectIllegalArgument([&] { parameters.Remove(Parameter()); }, invalid);
+  ExpectIllegalArgument([&] { parameters.Set("", "v"); }, emptyName, kSource);
+  ExpectIllegalArgument([&] { parameters.Get("", out); }, emptyName, kSource);
+  ExpectIllegalArgument([&] { parameters.Contains(UniString()); }, emptyName, kSource);
+  ExpectIllegalArgument([&] { parameters.Remove(UniString()); }, emptyName, kSource);
+  ExpectIllegalArgument([&] { parameters.Set(Parameter()); }, invalid, kSource);
+  ExpectIllegalArgument([&] { parameters.Contains(Parameter()); }, invalid, kSource);
+  ExpectIllegalArgument([&] { parameters.Remove(Parameter()); }, invalid, kSource);
   EXPECT_THROW(parameters.Set("a b", "v"), InvalidParameterNameException);
   EXPECT_THROW(parameters.Set("a=", "v"), InvalidParameterNameException);
   // Look-ups apply no name rule.
