@@ -115,16 +115,3 @@ TEST(ContentDisposition, EqualityIgnoresParameterOrderAndNameCaseButNotValueCase
   EXPECT_NE(ContentDisposition(Disposition::Attachment, forward),
             ContentDisposition(Disposition::Attachment, backward));
 }
-
-TEST(ContentDisposition, SettersAndCopiesAreIndependent) {
-  ContentDisposition value;
-  value.SetDisposition(Disposition::Attachment);
-  Parameters parameters;
-  parameters.Set("filename", "a");
-  value.SetParameters(parameters);
-  parameters.Set("filename", "b");
-  ContentDisposition copy;
-  copy = value;
-  value.GetParameters().Clear();
-  EXPECT_EQ(copy, AttachmentNamed("a"));
-}

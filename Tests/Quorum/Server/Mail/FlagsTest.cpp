@@ -131,8 +131,8 @@ TEST(Flags, ChannelRoundTripKeepsOrderAndCase) {
 
 TEST(Flags, ReadMergesCaseVariantsAndTakesNamesUnchecked) {
   Flags flags;
-  ChannelTesting::ReadBytes(
-      flags, ByteWriter().UnsignedInt(3).String(u"Read").String(u"").String(u"READ").Get());
+  ChannelTesting::ReadBytes(flags,
+                            ByteWriter().UnsignedInt(3).Strings({u"Read", u"", u"READ"}).Get());
   EXPECT_EQ(flags.GetSize(), 2u);
   EXPECT_EQ(flags.ToString(), UniString("READ,"));  // the empty name prints as nothing
 }
@@ -140,7 +140,6 @@ TEST(Flags, ReadMergesCaseVariantsAndTakesNamesUnchecked) {
 TEST(Flags, TruncatedOrHostileChannelThrowsAndKeepsTheContents) {
   const ChannelTesting::Bytes inputs[] = {
       ByteWriter().UnsignedInt(4000000000u).Raw({0, 0, 0}).Get(),
-      ByteWriter().UnsignedInt(2).String(u"Seen").Get(),
       ByteWriter().UnsignedInt(1).UnsignedInt(4000000000u).Raw({0}).Get(),
   };
   for (const ChannelTesting::Bytes& bytes : inputs) {

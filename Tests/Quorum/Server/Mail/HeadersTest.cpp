@@ -68,19 +68,13 @@ TEST(Headers, RemovalMovesLastEntryIntoTheHole) {
             UniString("Headers (Header (name=Three, value=3), Header (name=Two, value=2))"));
   EXPECT_TRUE(headers.Remove("TWO"));  // the last entry: nothing moves
   EXPECT_EQ(NamesOf(headers), (std::vector<std::string>{"Three"}));
-}
-
-TEST(Headers, EmptyCollectionPrintsEmptyParentheses) {
-  EXPECT_EQ(Headers().ToString(), UniString("Headers ()"));
-  Headers headers = OneTwoThree();
   headers.Clear();
-  EXPECT_TRUE(headers.IsEmpty());
   EXPECT_EQ(headers.ToString(), UniString("Headers ()"));
 }
 
 TEST(Headers, LookUpsRefuseOnlyTheEmptyName) {
   Headers headers = OneTwoThree();
-  Header out;
+  Header out("Keep", "me");
   const char* emptyName = "Invalid header name: name is empty.";
   ExpectIllegalArgument([&] { headers.Get("", out); }, emptyName, kSource);
   ExpectIllegalArgument([&] { headers.Contains(UniString()); }, emptyName, kSource);
@@ -89,6 +83,8 @@ TEST(Headers, LookUpsRefuseOnlyTheEmptyName) {
   EXPECT_FALSE(headers.Get("X Mailer", out));
   EXPECT_FALSE(headers.Contains("Sub:ject"));
   EXPECT_FALSE(headers.Remove("\u00fcber"));
+  EXPECT_FALSE(headers.Get("Four", out));
+  EXPECT_EQ(out, Header("Keep", "me"));
   EXPECT_EQ(headers.GetSize(), 3u);
 }
 
@@ -104,14 +100,6 @@ TEST(Headers, SetRefusesInvalidHeadersAndLeavesTheCollectionUnchanged) {
   EXPECT_THROW(headers.Set("One:", "v"), InvalidHeaderNameException);
   EXPECT_EQ(headers, OneTwoThree());
   EXPECT_EQ(NamesOf(headers), NamesOf(OneTwoThree()));
-}
-
-TEST(Headers, GetOfAMissingNameLeavesTheOutHeaderAlone) {
-  const Headers headers = OneTwoThree();
-  Header out("Keep", "me");
-  EXPECT_FALSE(headers.Get("Four", out));
-  EXPECT_EQ(out.GetName(), UniString("Keep"));
-  EXPECT_EQ(out.GetValue(), UniString("me"));
 }
 
 TEST(Headers, EqualityIgnoresOrderButNotValueCase) {
@@ -137,10 +125,6 @@ TEST(Headers, CopyKeepsOrderAndMoveEmptiesTheSource) {
   Headers moved(std::move(headers));
   EXPECT_EQ(NamesOf(moved), NamesOf(copy));
   EXPECT_TRUE(headers.IsEmpty());  // NOLINT(bugprone-use-after-move)
-  Headers other;
-  other.Swap(moved);
-  EXPECT_TRUE(moved.IsEmpty());
-  EXPECT_EQ(NamesOf(other), NamesOf(copy));
 }
 
 TEST(Headers, EmptyCollectionWritesOnlyTheCountZero) {
@@ -156,29 +140,17 @@ TEST(Headers, ChannelRoundTripKeepsOrderNamesAndValues) {
   EXPECT_EQ(NamesOf(copy), NamesOf(headers));
 }
 
-TEST(Headers, ReadMergesNamesThatDifferOnlyInCase) {
+TEST(Headers, ReadMergesNamesThatDifferOnlyInCaseAndTakesAnyName) {
   Headers headers;
-  ChannelTesting::ReadBytes(headers, ByteWriter()
-                                         .UnsignedInt(3)
-                                         .String(u"To")
-                                         .String(u"x")
-                                         .String(u"Cc")
-                                         .String(u"c")
-                                         .String(u"TO")
-                                         .String(u"y")
-                                         .Get());
-  EXPECT_EQ(NamesOf(headers), (std::vector<std::string>{"TO", "Cc"}));
+  ChannelTesting::ReadBytes(headers,
+                            ByteWriter()
+                                .UnsignedInt(4)
+                                .Strings({u"To", u"x", u"", u"e", u"a b", u"s", u"TO", u"y"})
+                                .Get());
+  EXPECT_EQ(NamesOf(headers), (std::vector<std::string>{"TO", "", "a b"}));
   Header to;
   ASSERT_TRUE(headers.Get("to", to));
   EXPECT_EQ(to.GetValue(), UniString("y"));
-}
-
-TEST(Headers, ReadTakesNamesUnchecked) {
-  Headers headers;
-  ChannelTesting::ReadBytes(
-      headers,
-      ByteWriter().UnsignedInt(2).String(u"").String(u"e").String(u"a b").String(u"s").Get());
-  EXPECT_EQ(NamesOf(headers), (std::vector<std::string>{"", "a b"}));
   EXPECT_TRUE(headers.Contains("A B"));
 }
 
