@@ -1,10 +1,14 @@
 #include "Quorum/Server/Mail/Header.h"
 
+#include <string_view>
+
 #include "Quorum/Server/Mail/InvalidHeaderNameException.h"
 #include "Strata/IllegalArgumentException.h"
 #include "Strata/Throw.h"
 
 namespace Quorum::Server::Mail {
+
+using namespace std::string_view_literals;
 
 Header::Header(const Strata::UniString& name) : Header(name, Strata::UniString()) {}
 
@@ -18,7 +22,7 @@ Header::Header(const Strata::UniString& name, const Strata::UniString& value)
 
 Strata::UniString Header::ToString() const {
   Strata::UniString text("Header (name=");
-  text.Append(GetName()).Append(", value=").Append(GetValue()).Append(u')');
+  text.Append(GetName()).Append(u", value="sv).Append(GetValue()).Append(u')');
   return text;
 }
 

@@ -1,9 +1,13 @@
 #include "Quorum/Server/Mail/Headers.h"
 
+#include <string_view>
+
 #include "Strata/IllegalArgumentException.h"
 #include "Strata/Throw.h"
 
 namespace Quorum::Server::Mail {
+
+using namespace std::string_view_literals;
 namespace {
 
 constexpr const char* kEmptyName = "Invalid header name: name is empty.";
@@ -53,7 +57,7 @@ Strata::UniString Headers::ToString() const {
   Strata::UniString text("Headers (");
   bool first = true;
   for (const Header& header : Enumerate()) {
-    if (!first) text.Append(", ");
+    if (!first) text.Append(u", "sv);
     text.Append(header.ToString());
     first = false;
   }

@@ -60,6 +60,10 @@ class ByteWriter {
     }
     return *this;
   }
+  ByteWriter& Strings(std::initializer_list<std::u16string> texts) {
+    for (const std::u16string& text : texts) String(text);
+    return *this;
+  }
   ByteWriter& Raw(std::initializer_list<unsigned char> bytes) {
     bytes_.insert(bytes_.end(), bytes);
     return *this;

@@ -49,13 +49,6 @@ TEST(Header, EmptyNameIsAnIllegalArgument) {
   }
 }
 
-TEST(Header, DefaultIsEmptyAndNotValid) {
-  const Header header;
-  EXPECT_FALSE(header.IsValid());
-  EXPECT_TRUE(header.GetName().IsEmpty());
-  EXPECT_TRUE(header.GetValue().IsEmpty());
-}
-
 TEST(Header, EqualityIgnoresNameCaseButNotValueCase) {
   const Header header("Subject", "Hi");
   EXPECT_EQ(header, header);
@@ -63,6 +56,7 @@ TEST(Header, EqualityIgnoresNameCaseButNotValueCase) {
   EXPECT_NE(header, Header("Subject", "hi"));
   EXPECT_NE(header, Header("Subjects", "Hi"));
   EXPECT_EQ(Header(), Header());
+  EXPECT_FALSE(Header().IsValid());
 }
 
 TEST(Header, ToStringShowsNameAndValueUnquoted) {
@@ -71,21 +65,9 @@ TEST(Header, ToStringShowsNameAndValueUnquoted) {
   EXPECT_EQ(Header().ToString(), UniString("Header (name=, value=)"));
 }
 
-TEST(Header, SwapAndCopyExchangeNameAndValue) {
-  Header a("A", "1");
-  Header b("B", "2");
-  a.Swap(b);
-  EXPECT_EQ(a.GetName(), UniString("B"));
-  EXPECT_EQ(b.GetValue(), UniString("1"));
-  Header c;
-  c = a;
-  EXPECT_EQ(c.GetName(), UniString("B"));
-  EXPECT_EQ(c.GetValue(), UniString("2"));
-}
-
-TEST(Header, ChannelRoundTripTakesAnyNameUnchecked) {
+TEST(Header, ChannelReadTakesAnyNameAndCommitsOnlyWholeHeaders) {
   using ChannelTesting::ByteWriter;
-  const Header header("Subject", UniString(std::u16string_view(u"\u00fcber \"x\"")));
+  const Header header("Subject", UniString(u"\u00fcber \"x\""));
   const Header copy = ChannelTesting::RoundTrip(header);
   EXPECT_EQ(copy.GetName(), header.GetName());
   EXPECT_EQ(copy.GetValue(), header.GetValue());
@@ -95,17 +77,10 @@ TEST(Header, ChannelRoundTripTakesAnyNameUnchecked) {
   EXPECT_EQ(odd.GetName(), UniString("no good:"));
   ChannelTesting::ReadBytes(odd, ByteWriter().String(u"").String(u"v").Get());
   EXPECT_FALSE(odd.IsValid());
-  EXPECT_EQ(odd.GetValue(), UniString("v"));
-}
 
-TEST(Header, TruncatedReadLeavesHeaderUnchanged) {
-  using ChannelTesting::ByteWriter;
-  Header header("Subject", "Hi");
-  EXPECT_THROW(ChannelTesting::ReadBytes(header, ByteWriter().String(u"To").Get()),
-               Strata::IOException);
   EXPECT_THROW(ChannelTesting::ReadBytes(
-                   header, ByteWriter().String(u"To").UnsignedInt(4000000000u).Raw({1, 2}).Get()),
+                   odd, ByteWriter().String(u"To").UnsignedInt(4000000000u).Raw({1, 2}).Get()),
                Strata::IOException);
-  EXPECT_EQ(header.GetName(), UniString("Subject"));
-  EXPECT_EQ(header.GetValue(), UniString("Hi"));
+  EXPECT_FALSE(odd.IsValid());
+  EXPECT_EQ(odd.GetValue(), UniString("v"));
 }

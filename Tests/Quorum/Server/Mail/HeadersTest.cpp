@@ -7,23 +7,20 @@
 #include <vector>
 
 #include "ChannelTesting.h"
+#include "MailTesting.h"
 #include "Quorum/Server/Mail/InvalidHeaderNameException.h"
 #include "Strata/IOException.h"
 #include "Strata/IllegalArgumentException.h"
 
 using ChannelTesting::ByteWriter;
+using MailTesting::ExpectIllegalArgument;
+using MailTesting::NamesOf;
 using Quorum::Server::Mail::Header;
 using Quorum::Server::Mail::Headers;
 using Quorum::Server::Mail::InvalidHeaderNameException;
 using Strata::UniString;
 
 namespace {
-
-std::vector<std::string> NamesOf(const Headers& headers) {
-  std::vector<std::string> names;
-  for (const Header& header : headers.Enumerate()) names.push_back(header.GetName().ToCStr());
-  return names;
-}
 
 Headers OneTwoThree() {
   Headers headers;
@@ -33,17 +30,7 @@ Headers OneTwoThree() {
   return headers;
 }
 
-template <typename Action>
-void ExpectIllegalArgument(Action action, const char* message) {
-  try {
-    action();
-    ADD_FAILURE() << "expected: " << message;
-  } catch (const Strata::IllegalArgumentException& e) {
-    EXPECT_STREQ(e.what(), message);
-    EXPECT_EQ(e.GetErrorCode(), -50);
-    EXPECT_STREQ(e.GetSourceFile(), "Source/Quorum/Server/Mail/Headers.cpp");
-  }
-}
+const char* const kSource = "Source/Quorum/Server/Mail/Headers.cpp";
 
 }  // namespace
 
@@ -81,49 +68,38 @@ TEST(Headers, RemovalMovesLastEntryIntoTheHole) {
             UniString("Headers (Header (name=Three, value=3), Header (name=Two, value=2))"));
   EXPECT_TRUE(headers.Remove("TWO"));  // the last entry: nothing moves
   EXPECT_EQ(NamesOf(headers), (std::vector<std::string>{"Three"}));
-}
-
-TEST(Headers, EmptyCollectionPrintsEmptyParentheses) {
-  EXPECT_EQ(Headers().ToString(), UniString("Headers ()"));
-  Headers headers = OneTwoThree();
   headers.Clear();
-  EXPECT_TRUE(headers.IsEmpty());
   EXPECT_EQ(headers.ToString(), UniString("Headers ()"));
 }
 
 TEST(Headers, LookUpsRefuseOnlyTheEmptyName) {
   Headers headers = OneTwoThree();
-  Header out;
+  Header out("Keep", "me");
   const char* emptyName = "Invalid header name: name is empty.";
-  ExpectIllegalArgument([&] { headers.Get("", out); }, emptyName);
-  ExpectIllegalArgument([&] { headers.Contains(UniString()); }, emptyName);
-  ExpectIllegalArgument([&] { headers.Remove(UniString()); }, emptyName);
+  ExpectIllegalArgument([&] { headers.Get("", out); }, emptyName, kSource);
+  ExpectIllegalArgument([&] { headers.Contains(UniString()); }, emptyName, kSource);
+  ExpectIllegalArgument([&] { headers.Remove(UniString()); }, emptyName, kSource);
   // Names no constructor accepts are simply not found.
   EXPECT_FALSE(headers.Get("X Mailer", out));
   EXPECT_FALSE(headers.Contains("Sub:ject"));
   EXPECT_FALSE(headers.Remove("\u00fcber"));
+  EXPECT_FALSE(headers.Get("Four", out));
+  EXPECT_EQ(out, Header("Keep", "me"));
   EXPECT_EQ(headers.GetSize(), 3u);
 }
 
 TEST(Headers, SetRefusesInvalidHeadersAndLeavesTheCollectionUnchanged) {
   Headers headers = OneTwoThree();
   const char* invalid = "Invalid header: header is not valid.";
-  ExpectIllegalArgument([&] { headers.Set(Header()); }, invalid);
-  ExpectIllegalArgument([&] { headers.Contains(Header()); }, invalid);
-  ExpectIllegalArgument([&] { headers.Remove(Header()); }, invalid);
-  ExpectIllegalArgument([&] { headers.Set("", "v"); }, "Invalid header name: name is empty.");
+  ExpectIllegalArgument([&] { headers.Set(Header()); }, invalid, kSource);
+  ExpectIllegalArgument([&] { headers.Contains(Header()); }, invalid, kSource);
+  ExpectIllegalArgument([&] { headers.Remove(Header()); }, invalid, kSource);
+  ExpectIllegalArgument([&] { headers.Set("", "v"); }, "Invalid header name: name is empty.",
+                        kSource);
   EXPECT_THROW(headers.Set("X Mailer", "v"), InvalidHeaderNameException);
   EXPECT_THROW(headers.Set("One:", "v"), InvalidHeaderNameException);
   EXPECT_EQ(headers, OneTwoThree());
   EXPECT_EQ(NamesOf(headers), NamesOf(OneTwoThree()));
-}
-
-TEST(Headers, GetOfAMissingNameLeavesTheOutHeaderAlone) {
-  const Headers headers = OneTwoThree();
-  Header out("Keep", "me");
-  EXPECT_FALSE(headers.Get("Four", out));
-  EXPECT_EQ(out.GetName(), UniString("Keep"));
-  EXPECT_EQ(out.GetValue(), UniString("me"));
 }
 
 TEST(Headers, EqualityIgnoresOrderButNotValueCase) {
@@ -149,10 +125,6 @@ TEST(Headers, CopyKeepsOrderAndMoveEmptiesTheSource) {
   Headers moved(std::move(headers));
   EXPECT_EQ(NamesOf(moved), NamesOf(copy));
   EXPECT_TRUE(headers.IsEmpty());  // NOLINT(bugprone-use-after-move)
-  Headers other;
-  other.Swap(moved);
-  EXPECT_TRUE(moved.IsEmpty());
-  EXPECT_EQ(NamesOf(other), NamesOf(copy));
 }
 
 TEST(Headers, EmptyCollectionWritesOnlyTheCountZero) {
@@ -161,36 +133,24 @@ TEST(Headers, EmptyCollectionWritesOnlyTheCountZero) {
 
 TEST(Headers, ChannelRoundTripKeepsOrderNamesAndValues) {
   Headers headers = OneTwoThree();
-  headers.Set("X-Odd", UniString(std::u16string_view(u"\"quoted\" \\ \u00e9")));
+  headers.Set("X-Odd", UniString(u"\"quoted\" \\ \u00e9"));
   headers.Remove("Two");
   const Headers copy = ChannelTesting::RoundTrip(headers);
   EXPECT_EQ(copy, headers);
   EXPECT_EQ(NamesOf(copy), NamesOf(headers));
 }
 
-TEST(Headers, ReadMergesNamesThatDifferOnlyInCase) {
+TEST(Headers, ReadMergesNamesThatDifferOnlyInCaseAndTakesAnyName) {
   Headers headers;
-  ChannelTesting::ReadBytes(headers, ByteWriter()
-                                         .UnsignedInt(3)
-                                         .String(u"To")
-                                         .String(u"x")
-                                         .String(u"Cc")
-                                         .String(u"c")
-                                         .String(u"TO")
-                                         .String(u"y")
-                                         .Get());
-  EXPECT_EQ(NamesOf(headers), (std::vector<std::string>{"TO", "Cc"}));
+  ChannelTesting::ReadBytes(headers,
+                            ByteWriter()
+                                .UnsignedInt(4)
+                                .Strings({u"To", u"x", u"", u"e", u"a b", u"s", u"TO", u"y"})
+                                .Get());
+  EXPECT_EQ(NamesOf(headers), (std::vector<std::string>{"TO", "", "a b"}));
   Header to;
   ASSERT_TRUE(headers.Get("to", to));
   EXPECT_EQ(to.GetValue(), UniString("y"));
-}
-
-TEST(Headers, ReadTakesNamesUnchecked) {
-  Headers headers;
-  ChannelTesting::ReadBytes(
-      headers,
-      ByteWriter().UnsignedInt(2).String(u"").String(u"e").String(u"a b").String(u"s").Get());
-  EXPECT_EQ(NamesOf(headers), (std::vector<std::string>{"", "a b"}));
   EXPECT_TRUE(headers.Contains("A B"));
 }
 

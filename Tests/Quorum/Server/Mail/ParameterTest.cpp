@@ -5,17 +5,17 @@
 #include <string>
 
 #include "ChannelTesting.h"
+#include "MailTesting.h"
 #include "Quorum/Server/Mail/InvalidParameterNameException.h"
 #include "Strata/IOException.h"
 #include "Strata/IllegalArgumentException.h"
 
+using MailTesting::U;
 using Quorum::Server::Mail::InvalidParameterNameException;
 using Quorum::Server::Mail::Parameter;
 using Strata::UniString;
 
 namespace {
-
-UniString U(std::u16string_view text) { return UniString(text); }
 
 // Values that stress the quoting: quotes, backslashes, separators, nothing
 // at all, non-ASCII text and a lone surrogate.
