@@ -52,12 +52,12 @@ TEST(BodyParts, KeepsStorageOrderAndExactNames) {
 TEST(BodyParts, RefusesEmptyReferencesInvalidPartsAndEmptyNames) {
   using Strata::IllegalArgumentException;
   BodyParts parts;
-  ExpectThrowWithMessage<IllegalArgumentException>([&] { parts.Add({}); },
-                                                   "Invalid body part: part is null.");
-  ExpectThrowWithMessage<IllegalArgumentException>([&] { parts.Add(Strata::MakeRef<BodyPart>()); },
-                                                   "Invalid body part: part is not valid.");
-  ExpectThrowWithMessage<IllegalArgumentException>([&] { parts.Get(""); },
-                                                   "Invalid body part name: name is empty.");
+  EXPECT_EQ(MessageOf<IllegalArgumentException>([&] { parts.Add({}); }),
+            "Invalid body part: part is null.");
+  EXPECT_EQ(MessageOf<IllegalArgumentException>([&] { parts.Add(Strata::MakeRef<BodyPart>()); }),
+            "Invalid body part: part is not valid.");
+  EXPECT_EQ(MessageOf<IllegalArgumentException>([&] { parts.Get(""); }),
+            "Invalid body part name: name is empty.");
   EXPECT_TRUE(parts.IsEmpty());
 }
 
@@ -111,30 +111,30 @@ TEST(BodyParts, EqualityIgnoresOrder) {
 }
 
 TEST(BodyParts, TravelThroughChannelsAndSurviveTruncation) {
-  EXPECT_EQ(WriteBytes(BodyParts()), (Bytes{0, 0, 0, 0}));
+  EXPECT_EQ(BytesOf(BodyParts()), (Bytes{0, 0, 0, 0}));
 
   BodyParts parts;
   parts.Add(Part("first", "one"));
   parts.Add(Strata::MakeRef<BodyPart>("second"));
   BodyParts read;
-  ReadBytes(read, WriteBytes(parts));
+  ReadFrom(BytesOf(parts), read);
   EXPECT_EQ(read, parts);
   EXPECT_EQ(Names(read), (std::vector<std::string>{"first", "second"}));
 
   // Two parts under one name: the second replaces the first.
   BodyParts twice;
   twice.Add(Part("x", "old"));
-  Bytes bytes = WriteBytes(twice);
+  Bytes bytes = BytesOf(twice);
   twice.Get("x")->SetContent(MakeMemory(Of("new")));
-  const Bytes second = WriteBytes(twice);
+  const Bytes second = BytesOf(twice);
   bytes.insert(bytes.end(), second.begin() + 4, second.end());
   bytes[3] = 2;
-  ReadBytes(read, bytes);
+  ReadFrom(bytes, read);
   EXPECT_EQ(read.GetSize(), 1u);
   EXPECT_EQ(ContentBytes(*read.Get("x")->GetContent()), Of("new"));
 
   const BodyParts before(read);
-  const Bytes whole = WriteBytes(parts);
-  EXPECT_THROW(ReadBytes(read, Bytes(whole.begin(), whole.end() - 1)), Strata::IOException);
+  const Bytes whole = BytesOf(parts);
+  EXPECT_THROW(ReadFrom(Bytes(whole.begin(), whole.end() - 1), read), Strata::IOException);
   EXPECT_EQ(read, before);
 }

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "ChannelTesting.h"
+#include "MailTestSupport.h"
 #include "Quorum/Server/Mail/BodyPartContent.h"
 #include "Quorum/Server/Mail/Contents/MemoryContent.h"
 #include "Strata/IBinaryChannel.h"
@@ -28,7 +28,7 @@
 
 namespace ContentTestSupport {
 
-using ChannelTesting::Bytes;
+using MailTest::Bytes;
 
 // A fresh folder below QUORUM_TEST_TMPDIR (or the system's temporary folder),
 // removed with everything in it when the object goes.
@@ -101,18 +101,9 @@ inline Strata::Ref<Quorum::Server::Mail::BodyPartContent> MakeMemory(const Bytes
                                                  static_cast<unsigned int>(bytes.size())));
 }
 
-using ChannelTesting::ReadBytes;
-using ChannelTesting::WriteBytes;
-
-template <typename Exception, typename Action>
-void ExpectThrowWithMessage(Action action, const Strata::UniString& message) {
-  try {
-    action();
-    ADD_FAILURE() << "nothing thrown, expected " << message.ToCStr();
-  } catch (const Exception& e) {
-    EXPECT_EQ(e.GetMessage(), message);
-  }
-}
+using MailTest::BytesOf;
+using MailTest::MessageOf;
+using MailTest::ReadFrom;
 
 inline Bytes Of(const std::string& text) { return Bytes(text.begin(), text.end()); }
 
