@@ -127,6 +127,11 @@ class STRATA_EXPORT UniString {
     units_.append(units);
     return *this;
   }
+  // A zero-terminated UTF-16 text such as u"..."; null appends nothing.
+  UniString& Append(const char16_t* units) {
+    if (units != nullptr) units_.append(units);
+    return *this;
+  }
   UniString& operator+=(const UniString& other) { return Append(other); }
   UniString& operator+=(UniChar character) { return Append(character); }
   friend UniString operator+(UniString left, const UniString& right) {
