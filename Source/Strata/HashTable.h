@@ -18,6 +18,7 @@
 #include <cstdint>
 #include <functional>
 #include <span>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -90,34 +91,16 @@ class HashTable {
     return slot == kNone ? nullptr : &values_[slots_[slot] - 1];
   }
 
-  // Inserts at the end or replaces in place; true when the key was new.
+  // Inserts at the end or replaces in place; true when the key was new. A key
+  // of another type (a const char* for a UniString key) is converted to K
+  // first, so that it is hashed as the K it becomes.
   template <typename KeyArg, typename ValueArg>
   bool Set(KeyArg&& key, ValueArg&& value) {
-    const unsigned int hash = HashOf(key);
-    const std::uint32_t slot = Locate(key, hash);
-    if (slot != kNone) {
-      values_[slots_[slot] - 1] = std::forward<ValueArg>(value);
-      return false;
+    if constexpr (std::is_same_v<std::remove_cvref_t<KeyArg>, K>) {
+      return SetKey(std::forward<KeyArg>(key), std::forward<ValueArg>(value));
+    } else {
+      return SetKey(K(std::forward<KeyArg>(key)), std::forward<ValueArg>(value));
     }
-    Reserve(GetSize() + 1);
-    // Each step undoes the ones before it if it throws, so a failed Set
-    // leaves the table as it was.
-    hashes_.push_back(hash);
-    try {
-      keys_.emplace_back(std::forward<KeyArg>(key));
-    } catch (...) {
-      hashes_.pop_back();
-      throw;
-    }
-    try {
-      values_.emplace_back(std::forward<ValueArg>(value));
-    } catch (...) {
-      keys_.pop_back();
-      hashes_.pop_back();
-      throw;
-    }
-    slots_[FreeSlot(hash)] = static_cast<std::uint32_t>(keys_.size());
-    return true;
   }
 
   // Removes `key`; the last entry moves into its place. True when removed.
@@ -176,6 +159,35 @@ class HashTable {
 
  private:
   static constexpr std::uint32_t kNone = 0xFFFFFFFFu;
+
+  template <typename KeyArg, typename ValueArg>
+  bool SetKey(KeyArg&& key, ValueArg&& value) {
+    const unsigned int hash = HashOf(key);
+    const std::uint32_t slot = Locate(key, hash);
+    if (slot != kNone) {
+      values_[slots_[slot] - 1] = std::forward<ValueArg>(value);
+      return false;
+    }
+    Reserve(GetSize() + 1);
+    // Each step undoes the ones before it if it throws, so a failed Set
+    // leaves the table as it was.
+    hashes_.push_back(hash);
+    try {
+      keys_.emplace_back(std::forward<KeyArg>(key));
+    } catch (...) {
+      hashes_.pop_back();
+      throw;
+    }
+    try {
+      values_.emplace_back(std::forward<ValueArg>(value));
+    } catch (...) {
+      keys_.pop_back();
+      hashes_.pop_back();
+      throw;
+    }
+    slots_[FreeSlot(hash)] = static_cast<std::uint32_t>(keys_.size());
+    return true;
+  }
 
   std::uint32_t Mask() const noexcept { return static_cast<std::uint32_t>(slots_.size() - 1); }
 

@@ -103,6 +103,10 @@ class STRATA_EXPORT UniString {
   UniString(const char* bytes, unsigned int count, CharacterCode code);
   UniString(const unsigned char* bytes, unsigned int count, CharacterCode code);
   UniString(std::u16string_view units);
+  // Zero-terminated UTF-16, such as u"..." (which would otherwise match both
+  // the view and the string constructor); a null pointer gives the empty text.
+  UniString(const char16_t* units)
+      : UniString(units == nullptr ? std::u16string_view() : std::u16string_view(units)) {}
   UniString(std::u16string&& units) noexcept : units_(std::move(units)) {}
 
   unsigned int GetLength() const noexcept { return static_cast<unsigned int>(units_.size()); }
@@ -121,6 +125,11 @@ class STRATA_EXPORT UniString {
   }
   UniString& Append(std::u16string_view units) {
     units_.append(units);
+    return *this;
+  }
+  // A zero-terminated UTF-16 text such as u"..."; null appends nothing.
+  UniString& Append(const char16_t* units) {
+    if (units != nullptr) units_.append(units);
     return *this;
   }
   UniString& operator+=(const UniString& other) { return Append(other); }

@@ -45,6 +45,31 @@ class CaseInsensitiveTable {
     return stored != nullptr && *stored == item && table_.Remove(key);
   }
 
+  // Look-up and removal by a key that is lower-cased already, such as a key
+  // of another table; they copy nothing.
+  bool ContainsKey(const Strata::UniString& key) const { return table_.Contains(key); }
+  bool RemoveKey(const Strata::UniString& key) { return table_.Remove(key); }
+
+  // Appends a copy of each item of `other`, in its storage order, whose key
+  // this table lacks; items already here stay as they are. If a copy fails,
+  // the items appended so far are removed again (they are the last ones, so
+  // nothing moves) and this table is as it was.
+  void StoreAbsent(const CaseInsensitiveTable& other) {
+    if (this == &other) return;
+    unsigned int appended = 0;
+    try {
+      for (const auto& entry : other.table_) {
+        if (table_.Contains(entry.key)) continue;
+        table_.Set(entry.key, entry.value);
+        ++appended;
+      }
+    } catch (...) {
+      // Remove does not use the key once it has dropped the last entry.
+      for (; appended > 0; --appended) table_.Remove(table_.GetKeyAt(GetSize() - 1));
+      throw;
+    }
+  }
+
   void Clear() noexcept { table_.Clear(); }
   unsigned int GetSize() const noexcept { return table_.GetSize(); }
   bool IsEmpty() const noexcept { return table_.IsEmpty(); }

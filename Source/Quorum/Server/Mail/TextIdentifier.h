@@ -1,7 +1,8 @@
-// Shared core of the four text identifiers (OwnerId, ClientId, MailId,
-// MailboxSessionId): one opaque text, compared exactly, hashed as the text,
-// carried on a channel as one string. The identifiers derive from it
-// privately and publish its members; it is not meant for other use.
+// Shared core of the single-text values (the identifiers OwnerId, ClientId,
+// MailId, MailboxSessionId, and MailboxName, MailboxNamespace): one text,
+// compared exactly, hashed as the text, carried on a channel as one string.
+// The values derive from it privately and publish its members; it is not
+// meant for other use.
 #pragma once
 
 #include "Quorum/Server/Mail/Export.h"

@@ -1,0 +1,104 @@
+#include "Quorum/Server/Mail/Address.h"
+
+#include "Quorum/Server/Mail/InvalidAddressException.h"
+#include "Quorum/Server/Mail/QuotedText.h"
+#include "Strata/IllegalArgumentException.h"
+#include "Strata/Throw.h"
+
+namespace Quorum::Server::Mail {
+namespace {
+
+constexpr char16_t kSpace = u' ';
+constexpr char16_t kLessThan = u'<';
+constexpr char16_t kGreaterThan = u'>';
+
+// Skips spaces (U+0020 only) from `position`.
+unsigned int SkipSpaces(std::u16string_view units, unsigned int position) noexcept {
+  while (position < units.size() && units[position] == kSpace) ++position;
+  return position;
+}
+
+}  // namespace
+
+Address::Address(const MailboxId& mailboxId, const Strata::UniString& personal)
+    : mailboxId_(mailboxId), personal_(personal) {
+  if (!mailboxId_.IsValid()) {
+    STRATA_THROW(Strata::IllegalArgumentException, "Invalid mailbox id: mailbox id is not valid.");
+  }
+  if (personal_.IsEmpty()) {
+    STRATA_THROW(Strata::IllegalArgumentException, "Invalid personal name: name is empty.");
+  }
+}
+
+Address::Address(const Strata::UniString& text) {
+  if (!Parse(text, *this)) {
+    STRATA_THROW(InvalidAddressException,
+                 Strata::UniString::Format("Invalid address: '%T'.", text));
+  }
+}
+
+bool Address::operator==(const Address& other) const noexcept {
+  return this == &other || (mailboxId_ == other.mailboxId_ && personal_ == other.personal_);
+}
+
+unsigned int Address::GenerateHashValue() const noexcept {
+  return (mailboxId_.GenerateHashValue() + 629u) * 37u + personal_.GenerateHashValue();
+}
+
+Strata::UniString Address::ToString() const {
+  Strata::UniString text;
+  if (IsValid()) AppendTo(text);
+  return text;
+}
+
+void Address::AppendTo(Strata::UniString& out) const {
+  internal::AppendQuoted(out, personal_);
+  out.Append(kSpace).Append(kLessThan).Append(mailboxId_.ToString()).Append(kGreaterThan);
+}
+
+bool Address::Parse(const Strata::UniString& text, Address& address) {
+  if (text.IsEmpty()) {
+    STRATA_THROW(Strata::IllegalArgumentException, "Invalid address string: string is empty.");
+  }
+  unsigned int position = 0;
+  Address scanned;
+  if (!Scan(text, position, scanned) || position != text.GetLength()) return false;
+  address = std::move(scanned);
+  return true;
+}
+
+// quoted-name *" " "<" mailbox-id-text ">"
+bool Address::Scan(const Strata::UniString& text, unsigned int& position, Address& address) {
+  const std::u16string_view units = text.GetUnits();
+  unsigned int next = position;
+  Strata::UniString personal;
+  if (!internal::ScanQuoted(text, next, personal) || personal.IsEmpty()) return false;
+
+  next = SkipSpaces(units, next);
+  if (next + 1 >= units.size() || units[next] != kLessThan) return false;
+
+  const unsigned int idStart = next + 1;
+  const unsigned int idEnd = text.FindFirst(kGreaterThan, idStart);
+  if (idEnd == Strata::UniString::NotFound || idEnd == idStart) return false;
+  MailboxId mailboxId;
+  if (!MailboxId::Parse(text.GetSubstring(idStart, idEnd - idStart), mailboxId)) return false;
+
+  address = Address(mailboxId, personal);
+  position = idEnd + 1;
+  return true;
+}
+
+void Address::Write(Strata::OChannelX& channel) const {
+  mailboxId_.Write(channel);
+  channel.WriteUniString(personal_);
+}
+
+void Address::Read(Strata::IChannelX& channel) {
+  MailboxId mailboxId;
+  mailboxId.Read(channel);
+  Strata::UniString personal = channel.ReadUniString();
+  mailboxId_ = std::move(mailboxId);
+  personal_ = std::move(personal);
+}
+
+}  // namespace Quorum::Server::Mail

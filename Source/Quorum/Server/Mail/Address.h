@@ -1,0 +1,65 @@
+// Address names one mail participant: a mailbox id and a personal (display)
+// name, stored unquoted. Its text form is the quoted personal name, " <",
+// the mailbox id's text form and ">", as in: "Ann \"Jr\"" <:Inbox:ann>
+// The validating constructors never build an invalid address; default
+// construction and Read can. A value type; not thread-safe for mutation.
+#pragma once
+
+#include "Quorum/Server/Mail/Export.h"
+#include "Quorum/Server/Mail/MailboxId.h"
+#include "Strata/IChannelX.h"
+#include "Strata/OChannelX.h"
+#include "Strata/UniString.h"
+
+namespace Quorum::Server::Mail {
+
+class AddressList;
+
+class QUORUM_MAIL_EXPORT Address {
+ public:
+  Address() = default;
+  // Throws Strata::IllegalArgumentException "Invalid mailbox id: mailbox id is not valid." or,
+  // after that check, "Invalid personal name: name is empty.".
+  Address(const MailboxId& mailboxId, const Strata::UniString& personal);
+  // Parses the text form. Throws Strata::IllegalArgumentException for the empty text and
+  // InvalidAddressException "Invalid address: '<text>'." when it does not parse.
+  explicit Address(const Strata::UniString& text);
+
+  const MailboxId& GetMailboxId() const noexcept { return mailboxId_; }
+  const Strata::UniString& GetPersonal() const noexcept { return personal_; }
+
+  // Mailbox id valid and personal name not empty.
+  bool IsValid() const noexcept { return mailboxId_.IsValid() && !personal_.IsEmpty(); }
+
+  bool operator==(const Address& other) const noexcept;
+
+  // (hash(mailbox id) + 629) * 37 + hash(personal), 32-bit wrap.
+  unsigned int GenerateHashValue() const noexcept;
+
+  // The text form; the empty text when the address is not valid.
+  Strata::UniString ToString() const;
+  // The whole text must be one address: no white space before the quotation mark or after '>';
+  // any number of spaces (U+0020) between the name and '<'. False, with `address` untouched, on
+  // malformed text. Throws Strata::IllegalArgumentException "Invalid address string: string is
+  // empty." for the empty text.
+  static bool Parse(const Strata::UniString& text, Address& address);
+
+  // The mailbox id (three strings), then the personal name.
+  void Write(Strata::OChannelX& channel) const;
+  // Validates nothing; unchanged when the channel throws.
+  void Read(Strata::IChannelX& channel);
+
+ private:
+  friend class AddressList;
+
+  // Appends the text form of a valid address to `out`.
+  void AppendTo(Strata::UniString& out) const;
+  // Scans one address at `position` of `text`. On success stores it in `address`, moves
+  // `position` just past its '>' and returns true; otherwise touches neither.
+  static bool Scan(const Strata::UniString& text, unsigned int& position, Address& address);
+
+  MailboxId mailboxId_;
+  Strata::UniString personal_;
+};
+
+}  // namespace Quorum::Server::Mail

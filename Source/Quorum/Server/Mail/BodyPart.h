@@ -1,0 +1,147 @@
+// BodyPart is one named part of a mail: a name, its headers and an optional
+// content shared through a counted reference. Content-Type, Content-Size and
+// Content-Disposition are read as typed values, parsed from the header on
+// first use and cached until that header changes; while a content is present
+// the body part keeps "Content-Size" equal to the content's size. Copies
+// clone the content; the constructor with a content and SetContent share it.
+// Not thread-safe, not even for the typed readings, which fill the caches.
+#pragma once
+
+#include "Quorum/Server/Mail/BodyPartContent.h"
+#include "Quorum/Server/Mail/Disposition.h"
+#include "Quorum/Server/Mail/Export.h"
+#include "Quorum/Server/Mail/Header.h"
+#include "Quorum/Server/Mail/Headers.h"
+#include "Strata/ConstForwardContainerIterator.h"
+#include "Strata/IChannelX.h"
+#include "Strata/OChannelX.h"
+#include "Strata/Ref.h"
+#include "Strata/UniString.h"
+
+namespace Quorum::Server::Mail {
+
+class QUORUM_MAIL_EXPORT BodyPart {
+ public:
+  // Empty name: not valid.
+  BodyPart();
+  // Throws Strata::IllegalArgumentException "Invalid body part name: name is
+  // empty." for an empty name.
+  explicit BodyPart(const Strata::UniString& name);
+  // Shares `content` (may be empty); when present, "Content-Size" is
+  // rewritten from it. Same exception as above for an empty name.
+  BodyPart(const Strata::UniString& name, const Headers& headers,
+           const Strata::Ref<BodyPartContent>& content);
+  // Copies name and headers and clones the content; caches start stale.
+  BodyPart(const BodyPart& other);
+  // Takes the other's fields, content reference included.
+  BodyPart(BodyPart&& other) noexcept;
+  const BodyPart& operator=(const BodyPart& other);
+  BodyPart& operator=(BodyPart&& other) noexcept;
+  ~BodyPart();
+
+  // A copy through the constructor with a content, on a clone of the
+  // content: throws for an empty name. The caller owns the result.
+  BodyPart* Clone() const;
+
+  const Strata::UniString& GetName() const noexcept { return name_; }
+  bool IsValid() const noexcept { return !name_.IsEmpty(); }
+  const Headers& GetHeaders() const noexcept { return headers_; }
+  unsigned int GetHeaderCount() const noexcept { return headers_.GetSize(); }
+  // As Headers::Get.
+  bool GetHeader(const Strata::UniString& name, Header& header) const;
+  Strata::ConstForwardContainerIterator<Header> EnumerateHeaders() const;
+  const Strata::Ref<BodyPartContent>& GetContent() const noexcept { return content_; }
+
+  // The typed readings parse their header when it changed since the last
+  // reading and throw BodyPartException when it is present but empty or
+  // malformed (the body part stays unchanged, the next reading tries again).
+  // Empty without "Content-Type".
+  const Strata::UniString& GetContentType();
+  // The content's size when there is a content; otherwise "Content-Size", or
+  // 0 without it.
+  unsigned int GetContentSize();
+  // Inline without "Content-Disposition".
+  const Disposition& GetDisposition();
+  // The "filename" parameter of "Content-Disposition", or empty.
+  const Strata::UniString& GetFileName();
+
+  // The header operations act as those of Headers and throw as they do. A
+  // change to "Content-Size" while a content is present is undone at once by
+  // rewriting the header from the content's size.
+  void SetHeader(const Header& header);
+  void SetHeader(const Strata::UniString& name, const Strata::UniString& value);
+  bool RemoveHeader(const Header& header);
+  bool RemoveHeader(const Strata::UniString& name);
+  // "Content-Size" among the new headers is rewritten from a present content.
+  void SetHeaders(const Headers& headers);
+  // With a content present, "Content-Size" comes back at once.
+  void ClearHeaders();
+
+  // The typed setters compare with the cached value, stale or not, and
+  // rewrite the header only when it differs.
+  // An empty type removes "Content-Type".
+  void SetContentType(const Strata::UniString& contentType);
+  void SetDisposition(const Disposition& disposition);
+  // Written into "Content-Disposition" only for an attachment.
+  void SetFileName(const Strata::UniString& fileName);
+  // Shares `content` and rewrites "Content-Size" from it (removes it for an
+  // empty reference). Nothing happens for the content already held. Throws
+  // what the content's GetSize throws, leaving the body part unchanged.
+  void SetContent(const Strata::Ref<BodyPartContent>& content);
+
+  // Same name (exactly), equal headers, and contents equal by bytes or both
+  // absent; caches are not compared. Content comparison may throw
+  // BodyPartContentException.
+  bool operator==(const BodyPart& other) const;
+  bool operator!=(const BodyPart& other) const { return !(*this == other); }
+  // Exchanges every field, caches and parsed flags included.
+  void Swap(BodyPart& other) noexcept;
+
+  // Name, headers, then the content: a bool telling whether one follows, its
+  // size and its raw bytes. Throws Strata::IOException "Failed to write
+  // content." when the content yields fewer bytes than its size.
+  void Write(Strata::OChannelX& channel) const;
+  // Reads what Write wrote; the content is made by
+  // DefaultBodyPartContentFactory from the headers read. Throws
+  // Strata::IOException "Failed to read content." when the channel ends
+  // within the content bytes. Unchanged if anything throws.
+  void Read(Strata::IChannelX& channel);
+
+ private:
+  static constexpr unsigned char ContentDispositionParsed = 1;
+  static constexpr unsigned char ContentSizeParsed = 2;
+  static constexpr unsigned char ContentTypeParsed = 4;
+
+  bool GetParsedFlag(unsigned char bits) const noexcept { return (parsedFlags_ & bits) != 0; }
+  void SetParsedFlag(unsigned char bits, bool value) noexcept;
+  bool IsContentDispositionHeaderParsed() const noexcept;
+  bool IsContentSizeHeaderParsed() const noexcept;
+  bool IsContentTypeHeaderParsed() const noexcept;
+  void SetContentDispositionHeaderParsed(bool value) noexcept;
+  void SetContentSizeHeaderParsed(bool value) noexcept;
+  void SetContentTypeHeaderParsed(bool value) noexcept;
+
+  // Marks the typed reading of the header `name` (any case) stale.
+  void Invalidate(const Strata::UniString& name) noexcept;
+  void Invalidate(const Header& header) noexcept;
+  // Applies the Content-Size rule and invalidation after a header change.
+  void HeaderChanged(const Strata::UniString& name);
+
+  void ParseContentTypeHeader();
+  void ParseContentSizeHeader();
+  void ParseContentDispositionHeader();
+  void UpdateContentTypeHeader();
+  void UpdateContentSizeHeader();
+  void UpdateContentDispositionHeader();
+
+  Strata::UniString name_;
+  Strata::UniString contentType_;
+  unsigned int contentSize_ = 0;
+  Disposition disposition_;
+  Strata::UniString fileName_;
+  Headers headers_;
+  Strata::Ref<BodyPartContent> content_;
+  unsigned char parsedFlags_ = 0;
+};
+
+}  // namespace Quorum::Server::Mail

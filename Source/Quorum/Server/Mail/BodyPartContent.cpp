@@ -1,0 +1,95 @@
+#include "Quorum/Server/Mail/BodyPartContent.h"
+
+#include <cstring>
+
+#include "Quorum/Common/DebugPrintEx.h"
+#include "Quorum/Server/Mail/BodyPartContentException.h"
+#include "Strata/IBinaryChannelUtilities.h"
+#include "Strata/IOException.h"
+#include "Strata/OutOfMemoryException.h"
+#include "Strata/Throw.h"
+
+namespace Quorum::Server::Mail {
+
+namespace {
+
+constexpr unsigned int CompareBlockSize = 4096;
+constexpr const char* EqualityFailedMessage = "Failed to check equality of body part contents.";
+
+// A failure to close after comparing changes nothing about the answer, so it
+// is reported on the debug output at most.
+void CloseQuietly(const Strata::Ref<Strata::IBinaryChannel>& channel) noexcept {
+  if (channel.IsNull()) return;
+  try {
+    channel->Close();
+  } catch (const Strata::OutOfMemoryException&) {
+  } catch (const Strata::StrataException& e) {
+    Common::DebugPrintEx(e);
+  } catch (...) {
+  }
+}
+
+// Compares block by block; stops at the first difference or when either
+// channel ends.
+bool SameBlocks(Strata::IBinaryChannel& theirs, Strata::IBinaryChannel& ours) {
+  unsigned char theirBlock[CompareBlockSize];
+  unsigned char ourBlock[CompareBlockSize];
+  for (;;) {
+    const unsigned int theirCount =
+        Strata::IBinaryChannelUtilities::ReadFully(theirs, theirBlock, CompareBlockSize);
+    if (theirCount == 0) return true;
+    const unsigned int ourCount =
+        Strata::IBinaryChannelUtilities::ReadFully(ours, ourBlock, CompareBlockSize);
+    if (ourCount == 0) return true;
+    if (theirCount != ourCount || std::memcmp(theirBlock, ourBlock, theirCount) != 0) {
+      return false;
+    }
+  }
+}
+
+}  // namespace
+
+BodyPartContent::~BodyPartContent() = default;
+
+BodyPartContent& BodyPartContent::operator=(const BodyPartContent&) { return *this; }
+
+bool BodyPartContent::Equals(const BodyPartContent& other) const {
+  try {
+    return CompareBytes(other);
+  } catch (const BodyPartContentException& e) {
+    throw BodyPartContentException(EqualityFailedMessage, STRATA_HERE, e);
+  } catch (const Strata::OutOfMemoryException&) {
+    throw;
+  } catch (const Strata::IOException& e) {
+    throw BodyPartContentException(EqualityFailedMessage, STRATA_HERE, e);
+  } catch (const Strata::StrataException& e) {
+    Common::DebugPrintEx(e);
+    throw BodyPartContentException(EqualityFailedMessage, STRATA_HERE, e);
+  }
+}
+
+bool BodyPartContent::CompareBytes(const BodyPartContent& other) const {
+  if (GetSize() != other.GetSize()) return false;
+  // Reading through a fresh channel leaves a content's bytes as they are, so
+  // a constant content may open one. If opening ours throws, theirs is
+  // released unclosed.
+  const Strata::Ref<Strata::IBinaryChannel> theirs =
+      const_cast<BodyPartContent&>(other).GetInputChannel();
+  const Strata::Ref<Strata::IBinaryChannel> ours =
+      const_cast<BodyPartContent&>(*this).GetInputChannel();
+  bool equal = theirs.IsNull() && ours.IsNull();
+  if (!theirs.IsNull() && !ours.IsNull()) {
+    try {
+      equal = SameBlocks(*theirs, *ours);
+    } catch (...) {
+      CloseQuietly(theirs);
+      CloseQuietly(ours);
+      throw;
+    }
+  }
+  CloseQuietly(theirs);
+  CloseQuietly(ours);
+  return equal;
+}
+
+}  // namespace Quorum::Server::Mail

@@ -1,0 +1,17 @@
+// BodyPartHeaders names the headers a body part reads as typed values. The
+// constants are built when the library is loaded.
+#pragma once
+
+#include "Quorum/Server/Mail/Export.h"
+#include "Strata/UniString.h"
+
+namespace Quorum::Server::Mail {
+
+class QUORUM_MAIL_EXPORT BodyPartHeaders {
+ public:
+  static const Strata::UniString ContentDisposition;  // "Content-Disposition"
+  static const Strata::UniString ContentSize;         // "Content-Size"
+  static const Strata::UniString ContentType;         // "Content-Type"
+};
+
+}  // namespace Quorum::Server::Mail

@@ -1,0 +1,119 @@
+#include "Quorum/Server/Mail/BodyParts.h"
+
+#include <utility>
+
+#include "Strata/IllegalArgumentException.h"
+#include "Strata/Throw.h"
+
+namespace Quorum::Server::Mail {
+
+namespace {
+
+void CheckPart(const Strata::Ref<BodyPart>& part, const char* sourceFile, unsigned int sourceLine) {
+  if (part.IsNull()) {
+    throw Strata::IllegalArgumentException("Invalid body part: part is null.", sourceFile,
+                                           sourceLine);
+  }
+  if (!part->IsValid()) {
+    throw Strata::IllegalArgumentException("Invalid body part: part is not valid.", sourceFile,
+                                           sourceLine);
+  }
+}
+
+void CheckName(const Strata::UniString& name, const char* sourceFile, unsigned int sourceLine) {
+  if (name.IsEmpty()) {
+    throw Strata::IllegalArgumentException("Invalid body part name: name is empty.", sourceFile,
+                                           sourceLine);
+  }
+}
+
+}  // namespace
+
+BodyParts::BodyParts() = default;
+
+BodyParts::BodyParts(const BodyParts& other) {
+  table_.Reserve(other.GetSize());
+  for (const Strata::Ref<BodyPart>& part : other.table_.GetValues()) {
+    Strata::Ref<BodyPart> copy(part->Clone());
+    table_.Set(copy->GetName(), std::move(copy));
+  }
+}
+
+BodyParts::BodyParts(BodyParts&& other) noexcept : table_(std::move(other.table_)) {}
+
+const BodyParts& BodyParts::operator=(const BodyParts& other) {
+  if (this != &other) {
+    BodyParts copy(other);
+    Swap(copy);
+  }
+  return *this;
+}
+
+BodyParts& BodyParts::operator=(BodyParts&& other) noexcept {
+  BodyParts taken(std::move(other));
+  Swap(taken);
+  return *this;
+}
+
+BodyParts::~BodyParts() = default;
+
+void BodyParts::Add(const Strata::Ref<BodyPart>& part) {
+  CheckPart(part, STRATA_HERE);
+  table_.Set(part->GetName(), part);
+}
+
+bool BodyParts::Contains(const Strata::Ref<BodyPart>& part) const {
+  CheckPart(part, STRATA_HERE);
+  const Strata::Ref<BodyPart>* stored = table_.Find(part->GetName());
+  return stored != nullptr && *part == **stored;
+}
+
+bool BodyParts::Remove(const Strata::Ref<BodyPart>& part) {
+  CheckPart(part, STRATA_HERE);
+  const Strata::Ref<BodyPart>* stored = table_.Find(part->GetName());
+  if (stored == nullptr || !(*part == **stored)) return false;
+  return table_.Remove(part->GetName());
+}
+
+bool BodyParts::Contains(const Strata::UniString& name) const {
+  CheckName(name, STRATA_HERE);
+  return table_.Contains(name);
+}
+
+Strata::Ref<BodyPart> BodyParts::Get(const Strata::UniString& name) {
+  CheckName(name, STRATA_HERE);
+  const Strata::Ref<BodyPart>* stored = table_.Find(name);
+  return stored == nullptr ? Strata::Ref<BodyPart>() : *stored;
+}
+
+bool BodyParts::Remove(const Strata::UniString& name) {
+  CheckName(name, STRATA_HERE);
+  return table_.Remove(name);
+}
+
+bool BodyParts::operator==(const BodyParts& other) const {
+  if (this == &other) return true;
+  if (GetSize() != other.GetSize()) return false;
+  for (const Strata::Ref<BodyPart>& part : table_.GetValues()) {
+    const Strata::Ref<BodyPart>* stored = other.table_.Find(part->GetName());
+    if (stored == nullptr || !(*part == **stored)) return false;
+  }
+  return true;
+}
+
+void BodyParts::Write(Strata::OChannelX& channel) const {
+  channel.WriteUnsignedInt(GetSize());
+  for (const Strata::Ref<BodyPart>& part : table_.GetValues()) part->Write(channel);
+}
+
+void BodyParts::Read(Strata::IChannelX& channel) {
+  BodyParts read;
+  for (unsigned int count = channel.ReadUnsignedInt(); count > 0; --count) {
+    auto part = Strata::MakeRef<BodyPart>();
+    part->Read(channel);
+    read.table_.Set(part->GetName(), std::move(part));
+  }
+  Swap(read);
+}
+
+}  // namespace Quorum::Server::Mail

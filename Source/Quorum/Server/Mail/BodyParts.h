@@ -1,0 +1,78 @@
+// BodyParts is the collection of the body parts of a mail: at most one part
+// per name, names matched exactly (case included). Parts are shared: Add
+// stores the given object and Get returns the stored one, so changes through
+// either reach the collection. Copying the collection copies every part and
+// its content. Entries keep a storage order (append; replace in place;
+// removal moves the last entry into the hole) that Enumerate and Write
+// follow; equality ignores it. Not thread-safe.
+#pragma once
+
+#include "Quorum/Server/Mail/BodyPart.h"
+#include "Quorum/Server/Mail/Export.h"
+#include "Strata/ConstForwardContainerIterator.h"
+#include "Strata/HashTable.h"
+#include "Strata/IChannelX.h"
+#include "Strata/OChannelX.h"
+#include "Strata/Ref.h"
+#include "Strata/UniString.h"
+
+namespace Quorum::Server::Mail {
+
+class QUORUM_MAIL_EXPORT BodyParts {
+ public:
+  BodyParts();
+  // Clones every part (content included) in storage order; throws
+  // Strata::IllegalArgumentException for a part with an empty name.
+  BodyParts(const BodyParts& other);
+  BodyParts(BodyParts&& other) noexcept;
+  // As the copy constructor; unchanged if it throws.
+  const BodyParts& operator=(const BodyParts& other);
+  BodyParts& operator=(BodyParts&& other) noexcept;
+  ~BodyParts();
+
+  // The operations taking a part throw Strata::IllegalArgumentException
+  // "Invalid body part: part is null." for an empty reference and "Invalid
+  // body part: part is not valid." for a part with an empty name.
+  // Stores `part` itself under its name, replacing a part of that name in its
+  // place.
+  void Add(const Strata::Ref<BodyPart>& part);
+  // True when the part stored under `part`'s name equals it (BodyPart
+  // equality, which may throw BodyPartContentException).
+  bool Contains(const Strata::Ref<BodyPart>& part) const;
+  // Removes the part stored under `part`'s name only when it equals `part`.
+  bool Remove(const Strata::Ref<BodyPart>& part);
+
+  // The operations taking a name throw Strata::IllegalArgumentException
+  // "Invalid body part name: name is empty." for an empty name.
+  bool Contains(const Strata::UniString& name) const;
+  // The stored part itself, or an empty reference.
+  Strata::Ref<BodyPart> Get(const Strata::UniString& name);
+  bool Remove(const Strata::UniString& name);
+
+  // Removes every part and releases the storage.
+  void Clear() noexcept { table_.Clear(); }
+  unsigned int GetSize() const noexcept { return table_.GetSize(); }
+  bool IsEmpty() const noexcept { return table_.IsEmpty(); }
+  // The stored references in storage order; invalidated by any change.
+  Strata::ConstForwardContainerIterator<Strata::Ref<BodyPart>> Enumerate() const {
+    return table_.EnumerateValues();
+  }
+
+  // Same number of parts, and each part of this collection equals the part
+  // stored under its current name in the other; order ignored.
+  bool operator==(const BodyParts& other) const;
+  bool operator!=(const BodyParts& other) const { return !(*this == other); }
+  void Swap(BodyParts& other) noexcept { table_.Swap(other.table_); }
+
+  // The count as an unsigned int, then each part in storage order.
+  void Write(Strata::OChannelX& channel) const;
+  // Reads a count and that many parts, stored under their names unchecked (a
+  // later part replaces an earlier one of the same name in its place).
+  // Unchanged if it throws.
+  void Read(Strata::IChannelX& channel);
+
+ private:
+  Strata::HashTable<Strata::UniString, Strata::Ref<BodyPart>> table_;
+};
+
+}  // namespace Quorum::Server::Mail

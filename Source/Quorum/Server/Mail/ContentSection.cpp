@@ -1,0 +1,65 @@
+#include "Quorum/Server/Mail/ContentSection.h"
+
+#include <cstdint>
+
+#include "Quorum/Common/IO/BinaryChannelUtilities.h"
+#include "Quorum/Server/Mail/DefaultBodyPartContentFactory.h"
+#include "Strata/IOException.h"
+#include "Strata/Throw.h"
+
+namespace Quorum::Server::Mail::internal {
+
+namespace {
+
+constexpr int ContentErrorCode = -7003;
+
+// Closing on the way out of a failure must not hide the failure.
+void CloseAfterFailure(const Strata::Ref<Strata::IBinaryChannel>& channel) noexcept {
+  try {
+    if (!channel.IsNull()) channel->Close();
+  } catch (...) {
+  }
+}
+
+}  // namespace
+
+void WriteContentSection(const Strata::Ref<BodyPartContent>& content, Strata::OChannelX& channel) {
+  channel.WriteBool(!content.IsNull());
+  if (content.IsNull()) return;
+  const unsigned int size = content->GetSize();
+  channel.WriteUnsignedInt(size);
+  if (size == 0) return;
+  const Strata::Ref<Strata::IBinaryChannel> input = content->GetInputChannel();
+  std::uint64_t copied = 0;
+  try {
+    copied = Common::IO::BinaryChannelUtilities::Copy(input, channel.GetBinaryChannel(), size);
+  } catch (...) {
+    CloseAfterFailure(input);
+    throw;
+  }
+  input->Close();
+  if (copied != size) {
+    throw Strata::IOException("Failed to write content.", STRATA_HERE, ContentErrorCode);
+  }
+}
+
+Strata::Ref<BodyPartContent> ReadContentSection(Strata::IChannelX& channel,
+                                                const Headers& headers) {
+  if (!channel.ReadBool()) return {};
+  Strata::Ref<BodyPartContent> content = DefaultBodyPartContentFactory().Create(headers);
+  const unsigned int size = channel.ReadUnsignedInt();
+  if (size == 0) return content;
+  // The content only grows as bytes arrive, so an untrusted size allocates
+  // nothing up front. A channel that ends early leaves the output channel
+  // unclosed, which drops what it collected.
+  const Strata::Ref<Strata::OBinaryChannel> output = content->GetOutputChannel();
+  const std::uint64_t copied =
+      Common::IO::BinaryChannelUtilities::Copy(channel.GetBinaryChannel(), output, size);
+  if (copied != size) {
+    throw Strata::IOException("Failed to read content.", STRATA_HERE, ContentErrorCode);
+  }
+  output->Close();
+  return content;
+}
+
+}  // namespace Quorum::Server::Mail::internal

@@ -1,0 +1,24 @@
+// DefaultBodyPartContentFactory chooses the content kind by the body part's
+// "Content-Type": a TextContent when its value begins with "text" (exact,
+// case-sensitive prefix), a MemoryContent otherwise. Holds no state.
+#pragma once
+
+#include "Quorum/Server/Mail/BodyPartContentFactory.h"
+#include "Quorum/Server/Mail/Export.h"
+
+namespace Quorum::Server::Mail {
+
+class QUORUM_MAIL_EXPORT DefaultBodyPartContentFactory : public BodyPartContentFactory {
+ public:
+  DefaultBodyPartContentFactory();
+  DefaultBodyPartContentFactory(const DefaultBodyPartContentFactory& other);
+  DefaultBodyPartContentFactory(DefaultBodyPartContentFactory&& other) noexcept;
+  DefaultBodyPartContentFactory& operator=(const DefaultBodyPartContentFactory& other);
+  DefaultBodyPartContentFactory& operator=(DefaultBodyPartContentFactory&& other) noexcept;
+  ~DefaultBodyPartContentFactory() override;
+
+  // Never returns an empty reference.
+  Strata::Ref<BodyPartContent> Create(const Headers& headers) override;
+};
+
+}  // namespace Quorum::Server::Mail

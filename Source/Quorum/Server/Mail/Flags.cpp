@@ -1,0 +1,91 @@
+#include "Quorum/Server/Mail/Flags.h"
+
+#include "Strata/IllegalArgumentException.h"
+#include "Strata/Throw.h"
+
+namespace Quorum::Server::Mail {
+namespace {
+
+constexpr const char* kEmptyName = "Invalid flag name: name is empty.";
+constexpr const char* kInvalidFlag = "Invalid flag: flag is not valid.";
+constexpr const char* kEmptyFlags = "Invalid flags: flags is empty.";
+constexpr char16_t kSeparator = u',';
+
+}  // namespace
+
+Flags& Flags::Set(const Strata::UniString& name) {
+  if (name.IsEmpty()) STRATA_THROW(Strata::IllegalArgumentException, kEmptyName);
+  table_.Store(Flag(name));
+  return *this;
+}
+
+Flags& Flags::Set(const Flag& flag) {
+  if (!flag.IsValid()) STRATA_THROW(Strata::IllegalArgumentException, kInvalidFlag);
+  table_.Store(flag);
+  return *this;
+}
+
+Flags& Flags::Set(const Flags& flags) {
+  if (flags.IsEmpty()) STRATA_THROW(Strata::IllegalArgumentException, kEmptyFlags);
+  table_.StoreAbsent(flags.table_);
+  return *this;
+}
+
+bool Flags::Remove(const Strata::UniString& name) {
+  if (name.IsEmpty()) STRATA_THROW(Strata::IllegalArgumentException, kEmptyName);
+  return table_.Remove(name);
+}
+
+bool Flags::Remove(const Flag& flag) {
+  if (!flag.IsValid()) STRATA_THROW(Strata::IllegalArgumentException, kInvalidFlag);
+  return table_.Remove(flag.GetName());
+}
+
+bool Flags::Remove(const Flags& flags) {
+  if (flags.IsEmpty()) STRATA_THROW(Strata::IllegalArgumentException, kEmptyFlags);
+  if (this == &flags) {
+    // Removing from the set being walked would skip entries; every flag is
+    // present, so all go.
+    table_.Clear();
+    return true;
+  }
+  bool removed = false;
+  for (const Strata::UniString& key : flags.table_.GetTable().GetKeys()) {
+    removed = table_.RemoveKey(key) || removed;
+  }
+  return removed;
+}
+
+bool Flags::Contains(const Strata::UniString& name) const {
+  if (name.IsEmpty()) STRATA_THROW(Strata::IllegalArgumentException, kEmptyName);
+  return table_.Contains(name);
+}
+
+bool Flags::Contains(const Flag& flag) const {
+  if (!flag.IsValid()) STRATA_THROW(Strata::IllegalArgumentException, kInvalidFlag);
+  return table_.Contains(flag.GetName());
+}
+
+bool Flags::Contains(const Flags& flags) const {
+  if (flags.IsEmpty()) STRATA_THROW(Strata::IllegalArgumentException, kEmptyFlags);
+  for (const Strata::UniString& key : flags.table_.GetTable().GetKeys()) {
+    if (!table_.ContainsKey(key)) return false;
+  }
+  return true;
+}
+
+Flags& Flags::Clear() noexcept {
+  table_.Clear();
+  return *this;
+}
+
+Strata::UniString Flags::ToString() const {
+  Strata::UniString text;
+  for (const Flag& flag : Enumerate()) {
+    if (!text.IsEmpty()) text.Append(kSeparator);
+    text.Append(flag.GetName());
+  }
+  return text;
+}
+
+}  // namespace Quorum::Server::Mail

@@ -1,0 +1,68 @@
+// MailboxNamespace is the hierarchical place a mailbox lives in: a path of
+// names joined by SeparatorCharacter ('/'). The empty namespace is the top
+// level and the default. A namespace built from text always satisfies the
+// namespace rule (see IsValidName); one read from a channel may not.
+// Not thread-safe for mutation.
+#pragma once
+
+#include "Quorum/Server/Mail/Export.h"
+#include "Quorum/Server/Mail/TextIdentifier.h"
+#include "Strata/UniChar.h"
+
+namespace Quorum::Server::Mail {
+
+class QUORUM_MAIL_EXPORT MailboxNamespace : private internal::TextIdentifier {
+ public:
+  // '/'. Constant-initialised: valid before any static initialiser runs.
+  static const Strata::UniChar SeparatorCharacter;
+
+  MailboxNamespace() = default;
+  // Throws Strata::IllegalArgumentException "Invalid mailbox namespace name: name is empty." for
+  // the empty text and InvalidMailboxNamespaceNameException "Invalid mailbox namespace name:
+  // '<name>'" when the namespace rule is broken.
+  explicit MailboxNamespace(const Strata::UniString& name);
+
+  // The whole path text.
+  const Strata::UniString& GetName() const noexcept { return GetId(); }
+  bool IsEmpty() const noexcept { return !HasText(); }
+
+  // The namespace rule: not empty; only letters, digits, '/', '_' and '-'; neither first nor last
+  // character '/'. Adjacent separators are allowed. Never throws.
+  static bool IsValidName(const Strata::UniString& name) noexcept;
+  // False, with `name` untouched, when `text` breaks the namespace rule. Throws
+  // Strata::IllegalArgumentException "Invalid mailbox namespace string: string is empty." for the
+  // empty text.
+  static bool Parse(const Strata::UniString& text, MailboxNamespace& name);
+
+  // Appends `other` below this namespace (one separator between, none when this one is empty);
+  // the result is not validated again. Throws Strata::IllegalArgumentException "Invalid mailbox
+  // namespace: namespace is empty." when `other` is empty; then this namespace is unchanged.
+  MailboxNamespace& Append(const MailboxNamespace& other);
+  // Appends `name`, which may hold separators, after validating it as a namespace. Throws
+  // Strata::IllegalArgumentException "Invalid mailbox namespace name: name is empty." or
+  // InvalidMailboxNamespaceNameException; then this namespace is unchanged.
+  MailboxNamespace& Append(const Strata::UniString& name);
+  // The namespace without its last level; the empty namespace for the empty namespace and for a
+  // single level. Throws InvalidMailboxNamespaceNameException when the remaining path breaks
+  // the rule (as after two adjacent separators).
+  MailboxNamespace GetParent() const;
+
+  using TextIdentifier::GenerateHashValue;
+  using TextIdentifier::Read;
+  using TextIdentifier::ToString;
+  using TextIdentifier::Write;
+
+  bool operator==(const MailboxNamespace& other) const noexcept {
+    return TextIdentifier::operator==(other);
+  }
+
+ private:
+  struct Unchecked {};
+  // Takes a non-empty text as given.
+  MailboxNamespace(const Strata::UniString& name, Unchecked);
+
+  void CheckName(const Strata::UniString& name, const char* sourceFile,
+                 unsigned int sourceLine) const;
+};
+
+}  // namespace Quorum::Server::Mail

@@ -1,0 +1,2 @@
+// MailboxUsage is complete in its header; its channel form lives in UnsignedPair.cpp.
+#include "Quorum/Server/Mail/MailboxUsage.h"

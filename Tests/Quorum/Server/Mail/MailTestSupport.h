@@ -1,0 +1,82 @@
+// Test helpers: UTF-16 literals as text, messages of expected exceptions, the
+// bytes a value writes to a typed channel and reading values back from bytes.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Strata/IChannelX.h"
+#include "Strata/IOException.h"
+#include "Strata/MemoryIBinaryChannel.h"
+#include "Strata/MemoryOBinaryChannel.h"
+#include "Strata/OChannelX.h"
+
+namespace MailTest {
+
+using Bytes = std::vector<unsigned char>;
+
+// UniString(u"...") is ambiguous; U(u"...") is not.
+inline Strata::UniString U(std::u16string_view units) { return Strata::UniString(units); }
+
+// The message of the Exception `action` throws, or "(nothing thrown)".
+template <typename Exception, typename Action>
+std::string MessageOf(Action action) {
+  try {
+    action();
+  } catch (const Exception& e) {
+    return e.what();
+  }
+  return "(nothing thrown)";
+}
+
+// The bytes `write(channel)` puts on a fresh typed channel.
+template <typename Writer>
+Bytes WrittenBy(Writer write) {
+  Strata::MemoryOBinaryChannel memory;
+  Strata::OChannelX channel(memory);
+  write(channel);
+  const unsigned char* data = memory.GetBuffer();
+  return data == nullptr ? Bytes() : Bytes(data, data + memory.GetSize());
+}
+
+template <typename T>
+Bytes BytesOf(const T& value) {
+  return WrittenBy([&](Strata::OChannelX& channel) { value.Write(channel); });
+}
+
+// Reads `value` from `bytes` and returns how many bytes were left unread.
+template <typename T>
+unsigned int ReadFrom(const Bytes& bytes, T& value) {
+  Strata::MemoryIBinaryChannel memory(bytes.data(), static_cast<unsigned int>(bytes.size()));
+  Strata::IChannelX channel(memory);
+  value.Read(channel);
+  return memory.GetAvailable();
+}
+
+// Writes `value`, reads the bytes into a default T, checks nothing was left.
+template <typename T>
+T RoundTrip(const T& value) {
+  T copy;
+  const unsigned int left = ReadFrom(BytesOf(value), copy);
+  if (left != 0) throw std::runtime_error("bytes left after reading");
+  return copy;
+}
+
+// Reading any proper prefix of the bytes of `value` into a copy of `target`
+// throws Strata::IOException and leaves the copy equal to `target`.
+template <typename T>
+void ExpectTruncatedReadsLeaveUnchanged(const T& target, const T& value) {
+  const Bytes bytes = BytesOf(value);
+  for (std::size_t keep = 0; keep < bytes.size(); ++keep) {
+    T copy = target;
+    EXPECT_THROW(ReadFrom(Bytes(bytes.begin(), bytes.begin() + keep), copy), Strata::IOException)
+        << keep << " bytes";
+    EXPECT_EQ(copy, target) << keep << " bytes";
+  }
+}
+
+}  // namespace MailTest

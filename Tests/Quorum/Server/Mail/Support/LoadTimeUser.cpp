@@ -1,0 +1,13 @@
+#include "LoadTimeUser.h"
+
+#include "Quorum/Server/Mail/MailboxNames.h"
+#include "Quorum/Server/Mail/MailboxNamespace.h"
+
+namespace LoadTimeUser {
+
+// Dynamic initialisers: they run when this library is loaded.
+const Quorum::Server::Mail::MailboxName InboxCopy = Quorum::Server::Mail::MailboxNames::Inbox;
+const Quorum::Server::Mail::MailboxName SentCopy = Quorum::Server::Mail::MailboxNames::Sent;
+const Strata::UniChar SeparatorCopy = Quorum::Server::Mail::MailboxNamespace::SeparatorCharacter;
+
+}  // namespace LoadTimeUser
