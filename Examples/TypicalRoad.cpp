@@ -142,7 +142,8 @@ void ClientSide(const std::filesystem::path& attachment, const std::filesystem::
         "From's mailbox belongs to alice");
   const AddressList& to = mail.GetTo();
   std::printf("client: To: %s\n", Utf8(to.ToString()).c_str());
-  Check(to.GetSize() == 2 && to.Get(1).GetPersonal() == "Carol <C>", "To parses back to Bob and Carol");
+  Check(to.GetSize() == 2 && to.Get(1).GetPersonal() == "Carol <C>",
+        "To parses back to Bob and Carol");
   std::printf("client: Subject: %s\n", Utf8(mail.GetSubject()).c_str());
   Check(mail.GetSubject() == "Quarterly report", "Subject is intact");
   std::printf("client: Importance: %s\n", Utf8(mail.GetImportance().ToString()).c_str());
@@ -198,6 +199,10 @@ int main() {
                  e.GetSourceFile() != nullptr ? e.GetSourceFile() : "?", e.GetSourceLine());
     return 1;
   }
-  std::printf(failures == 0 ? "all checks passed\n" : "%d checks FAILED\n", failures);
+  if (failures == 0) {
+    std::printf("all checks passed\n");
+  } else {
+    std::printf("%d checks FAILED\n", failures);
+  }
   return failures == 0 ? 0 : 1;
 }

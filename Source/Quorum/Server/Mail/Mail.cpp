@@ -21,8 +21,9 @@ constexpr unsigned char kSentBit = 0x80;
 
 [[noreturn]] void ThrowValueIsEmpty(const Strata::UniString& name, const char* sourceFile,
                                     unsigned int sourceLine) {
-  throw MailException(Strata::UniString::Format("Failed to parse header: '%T': value is empty.", name),
-                      sourceFile, sourceLine);
+  throw MailException(
+      Strata::UniString::Format("Failed to parse header: '%T': value is empty.", name), sourceFile,
+      sourceLine);
 }
 
 [[noreturn]] void ThrowValueIsMalformed(const Strata::UniString& name,
@@ -41,8 +42,7 @@ void CheckId(const MailId& id) {
 
 Mail::Mail(const MailId& id) : id_(id) { CheckId(id_); }
 
-Mail::Mail(const MailId& id, const Headers& headers, const BodyParts& bodyParts,
-           const Flags& flags)
+Mail::Mail(const MailId& id, const Headers& headers, const BodyParts& bodyParts, const Flags& flags)
     : id_(id) {
   CheckId(id_);
   headers_ = headers;
@@ -111,10 +111,14 @@ void Mail::Invalidate(const Strata::UniString& name) noexcept {
     unsigned char bit;
   };
   const TypedHeader typed[] = {
-      {MailHeaders::InReplyTo, kInReplyToBit}, {MailHeaders::Subject, kSubjectBit},
-      {MailHeaders::ReplyTo, kReplyToBit},     {MailHeaders::From, kFromBit},
-      {MailHeaders::To, kToBit},               {MailHeaders::Importance, kImportanceBit},
-      {MailHeaders::Received, kReceivedBit},   {MailHeaders::Sent, kSentBit},
+      {MailHeaders::InReplyTo, kInReplyToBit},
+      {MailHeaders::Subject, kSubjectBit},
+      {MailHeaders::ReplyTo, kReplyToBit},
+      {MailHeaders::From, kFromBit},
+      {MailHeaders::To, kToBit},
+      {MailHeaders::Importance, kImportanceBit},
+      {MailHeaders::Received, kReceivedBit},
+      {MailHeaders::Sent, kSentBit},
   };
   for (const TypedHeader& header : typed) {
     if (name.IsEqual(header.name, Strata::CaseSensitivity::Insensitive)) {
@@ -359,9 +363,7 @@ void Mail::SetSubjectHeaderParsed(bool value) noexcept { SetParsedFlag(kSubjectB
 void Mail::SetReplyToHeaderParsed(bool value) noexcept { SetParsedFlag(kReplyToBit, value); }
 void Mail::SetFromHeaderParsed(bool value) noexcept { SetParsedFlag(kFromBit, value); }
 void Mail::SetToHeaderParsed(bool value) noexcept { SetParsedFlag(kToBit, value); }
-void Mail::SetImportanceHeaderParsed(bool value) noexcept {
-  SetParsedFlag(kImportanceBit, value);
-}
+void Mail::SetImportanceHeaderParsed(bool value) noexcept { SetParsedFlag(kImportanceBit, value); }
 void Mail::SetReceivedHeaderParsed(bool value) noexcept { SetParsedFlag(kReceivedBit, value); }
 void Mail::SetSentHeaderParsed(bool value) noexcept { SetParsedFlag(kSentBit, value); }
 

