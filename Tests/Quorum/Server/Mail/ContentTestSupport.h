@@ -1,64 +1,51 @@
-// Helpers shared by the body part and content tests: a temporary folder for
-// real files, byte patterns, and contents and channels that misbehave on
-// purpose.
+// Helpers shared by the mail, body part and content tests: a temporary folder
+// for real files, byte patterns, header views, reading and writing contents,
+// and a content that misbehaves on purpose.
 #pragma once
-
-#include <gtest/gtest.h>
 
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <memory>
-#include <string>
-#include <vector>
+#include <functional>
 
 #include "MailTestSupport.h"
-#include "Quorum/Server/Mail/BodyPartContent.h"
+#include "Quorum/Server/Mail/BodyPart.h"
+#include "Quorum/Server/Mail/Contents/FileContent.h"
 #include "Quorum/Server/Mail/Contents/MemoryContent.h"
-#include "Strata/IBinaryChannel.h"
-#include "Strata/IOException.h"
-#include "Strata/MemoryIBinaryChannel.h"
+#include "Quorum/Server/Mail/Contents/TextContent.h"
+#include "Strata/IBinaryChannelUtilities.h"
 #include "Strata/MemoryOBinaryChannel.h"
-#include "Strata/Ref.h"
 #include "Strata/Throw.h"
 
 namespace ContentTestSupport {
 
-using MailTest::Bytes;
+using namespace MailTest;
+using namespace Quorum::Server::Mail;
+using namespace Quorum::Server::Mail::Contents;
 
 // A fresh folder below QUORUM_TEST_TMPDIR (or the system's temporary folder),
 // removed with everything in it when the object goes.
 class TemporaryFolder {
  public:
   TemporaryFolder() {
-    static std::atomic<unsigned int> counter{0};
     const char* root = std::getenv("QUORUM_TEST_TMPDIR");
-    const std::filesystem::path base = root != nullptr && *root != '\0'
-                                           ? std::filesystem::path(root)
-                                           : std::filesystem::temp_directory_path();
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = "ContentTest";
-    if (test != nullptr) name = std::string(test->test_suite_name()) + "." + test->name();
-    path_ = base / (name + "." + std::to_string(::getpid()) + "." + std::to_string(counter++));
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
+    std::string path = (root != nullptr ? root : std::filesystem::temp_directory_path().string()) +
+                       "/ContentTest.XXXXXX";
+    if (::mkdtemp(path.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+    path_ = path;
   }
-  ~TemporaryFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  TemporaryFolder(const TemporaryFolder&) = delete;
-  TemporaryFolder& operator=(const TemporaryFolder&) = delete;
-
+  ~TemporaryFolder() { std::filesystem::remove_all(path_, ignored_); }
   std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
 
  private:
   std::filesystem::path path_;
+  std::error_code ignored_;
 };
+
+inline Bytes Of(const std::string& text) { return Bytes(text.begin(), text.end()); }
 
 // `count` bytes that repeat only every 251 bytes, so misplaced pieces show.
 inline Bytes Pattern(std::size_t count, unsigned int seed = 0) {
@@ -68,102 +55,102 @@ inline Bytes Pattern(std::size_t count, unsigned int seed = 0) {
 }
 
 inline void WriteFile(const std::filesystem::path& path, const Bytes& bytes) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file.write(reinterpret_cast<const char*>(bytes.data()),
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()),
              static_cast<std::streamsize>(bytes.size()));
 }
 
-inline Bytes ReadAll(Strata::IBinaryChannel& channel) {
-  Bytes bytes;
-  unsigned char piece[1000];
-  for (unsigned int got; (got = channel.Read(piece, sizeof piece)) != 0;) {
-    bytes.insert(bytes.end(), piece, piece + got);
-  }
-  return bytes;
-}
-
-inline Bytes ContentBytes(Quorum::Server::Mail::BodyPartContent& content) {
+// The bytes of a new input channel of `content`, checking that it yields
+// exactly GetSize() bytes.
+inline Bytes ContentBytes(BodyPartContent& content) {
   const Strata::Ref<Strata::IBinaryChannel> channel = content.GetInputChannel();
-  Bytes bytes = ReadAll(*channel);
+  Bytes bytes(content.GetSize() + 1);
+  bytes.resize(Strata::IBinaryChannelUtilities::ReadFully(*channel, bytes.data(),
+                                                          static_cast<unsigned int>(bytes.size())));
   channel->Close();
+  EXPECT_EQ(bytes.size(), content.GetSize());
   return bytes;
 }
 
-inline void WriteContent(Quorum::Server::Mail::BodyPartContent& content, const Bytes& bytes) {
+inline void WriteContent(BodyPartContent& content, const Bytes& bytes) {
   const Strata::Ref<Strata::OBinaryChannel> channel = content.GetOutputChannel();
   channel->Write(bytes.data(), static_cast<unsigned int>(bytes.size()));
   channel->Close();
 }
 
-inline Strata::Ref<Quorum::Server::Mail::BodyPartContent> MakeMemory(const Bytes& bytes) {
-  return Strata::MakeRef<Quorum::Server::Mail::Contents::MemoryContent>(
-      Quorum::Commons::DataBuffer<unsigned char>(bytes.data(),
-                                                 static_cast<unsigned int>(bytes.size())));
+inline Quorum::Commons::DataBuffer<unsigned char> BufferOf(const Bytes& bytes) {
+  return {bytes.data(), static_cast<unsigned int>(bytes.size())};
 }
 
-using MailTest::BytesOf;
-using MailTest::MessageOf;
-using MailTest::ReadFrom;
+inline Strata::Ref<BodyPartContent> MakeMemory(const Bytes& bytes) {
+  return Strata::MakeRef<MemoryContent>(BufferOf(bytes));
+}
 
-inline Bytes Of(const std::string& text) { return Bytes(text.begin(), text.end()); }
+inline Headers HeadersOf(std::initializer_list<std::pair<const char*, const char*>> entries) {
+  Headers headers;
+  for (const auto& [name, value] : entries) headers.Set(name, value);
+  return headers;
+}
 
-// Yields its bytes, then throws Strata::IOException instead of ending
-// (`failAtEnd`), and records every request size.
-class ScriptedIBinaryChannel : public Strata::IBinaryChannel {
- public:
-  ScriptedIBinaryChannel(Bytes bytes, bool failAtEnd, std::vector<unsigned int>* requests)
-      : bytes_(std::move(bytes)), failAtEnd_(failAtEnd), requests_(requests) {}
+// The value of header `name` of a mail or body part, or "<absent>".
+template <typename Holder>
+Strata::UniString HeaderValue(const Holder& holder, const char* name) {
+  Header header;
+  return holder.GetHeader(name, header) ? header.GetValue() : Strata::UniString("<absent>");
+}
 
-  unsigned int Read(unsigned char* data, unsigned int count) override {
-    if (requests_ != nullptr) requests_->push_back(count);
-    if (position_ == bytes_.size() && failAtEnd_) {
-      STRATA_THROW(Strata::IOException, "Scripted read failure.");
-    }
-    const auto n =
-        static_cast<unsigned int>(std::min<std::size_t>(count, bytes_.size() - position_));
-    std::copy_n(bytes_.begin() + static_cast<std::ptrdiff_t>(position_), n, data);
-    position_ += n;
-    return n;
+// The header names of a mail or body part in storage order, separated by spaces.
+template <typename Holder>
+std::string HeaderNames(const Holder& holder) {
+  std::string names;
+  for (const Header& header : holder.EnumerateHeaders()) {
+    names += (names.empty() ? "" : " ") + header.GetName().ToCStr();
   }
-  void Close() override { ++*closes_; }
+  return names;
+}
 
-  std::shared_ptr<int> closes_ = std::make_shared<int>(0);
+// Claims `size` bytes but its input channels yield only the first `count`
+// bytes of Pattern and then end, or throw Strata::IOException when
+// `failAtEnd`; with `failToOpen` set, opening raises instead. Counts channels
+// opened and closed and records the size of every read request.
+struct ScriptedContent : BodyPartContent {
+  ScriptedContent(unsigned int size, unsigned int count, bool failAtEnd = false)
+      : size(size), count(count), failAtEnd(failAtEnd) {}
 
- private:
-  Bytes bytes_;
-  std::size_t position_ = 0;
-  bool failAtEnd_;
-  std::vector<unsigned int>* requests_;
-};
-
-// A content that claims `size` bytes but whose channel yields `bytes` (which
-// may be fewer) and may then fail; it counts how often a channel was asked
-// for and closed.
-class ScriptedContent : public Quorum::Server::Mail::BodyPartContent {
- public:
-  ScriptedContent(unsigned int size, Bytes bytes, bool failAtEnd = false)
-      : size_(size), bytes_(std::move(bytes)), failAtEnd_(failAtEnd) {}
+  struct Channel : Strata::IBinaryChannel {
+    explicit Channel(ScriptedContent& owner) : owner(owner) {}
+    unsigned int Read(unsigned char* data, unsigned int wanted) override {
+      owner.requests.push_back(wanted);
+      if (position == owner.count && owner.failAtEnd) STRATA_THROW(Strata::IOException, "Failed.");
+      const unsigned int n = std::min(wanted, owner.count - position);
+      for (unsigned int i = 0; i < n; ++i)
+        data[i] = static_cast<unsigned char>((position + i) % 251);
+      position += n;
+      return n;
+    }
+    void Close() override { ++owner.closed; }
+    ScriptedContent& owner;
+    unsigned int position = 0;
+  };
 
   Strata::Ref<Strata::OBinaryChannel> GetOutputChannel() override {
     return Strata::MakeRef<Strata::MemoryOBinaryChannel>();
   }
   Strata::Ref<Strata::IBinaryChannel> GetInputChannel() override {
-    ++inputChannels;
-    auto channel = Strata::MakeRef<ScriptedIBinaryChannel>(bytes_, failAtEnd_, &requests);
-    channel->closes_ = closes;
-    return channel;
+    ++opened;
+    if (failToOpen) failToOpen();
+    return Strata::MakeRef<Channel>(*this);
   }
-  unsigned int GetSize() const override { return size_; }
-  BodyPartContent* Clone() const override { return new ScriptedContent(size_, bytes_, failAtEnd_); }
+  unsigned int GetSize() const override { return size; }
+  BodyPartContent* Clone() const override { return new ScriptedContent(size, count, failAtEnd); }
 
-  int inputChannels = 0;
-  std::shared_ptr<int> closes = std::make_shared<int>(0);
+  unsigned int size;
+  unsigned int count;
+  bool failAtEnd;
+  std::function<void()> failToOpen;
+  int opened = 0;
+  int closed = 0;
   std::vector<unsigned int> requests;
-
- private:
-  unsigned int size_;
-  Bytes bytes_;
-  bool failAtEnd_;
 };
 
 }  // namespace ContentTestSupport

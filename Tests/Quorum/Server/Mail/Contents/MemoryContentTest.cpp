@@ -1,45 +1,23 @@
 #include "Quorum/Server/Mail/Contents/MemoryContent.h"
 
-#include <gtest/gtest.h>
-
-#include <memory>
-
 #include "../ContentTestSupport.h"
 
 using namespace ContentTestSupport;
-using Quorum::Commons::DataBuffer;
-using Quorum::Server::Mail::Contents::MemoryContent;
 
-namespace {
-
-DataBuffer<unsigned char> BufferOf(const Bytes& bytes) {
-  return DataBuffer<unsigned char>(bytes.data(), static_cast<unsigned int>(bytes.size()));
-}
-
-}  // namespace
-
-TEST(MemoryContent, OutputChannelHandsOverItsBytesOnlyOnClose) {
-  EXPECT_EQ(MemoryContent().GetSize(), 0u);
+TEST(MemoryContent, OutputChannelHandsOverItsBytesOnTheFirstCloseOnly) {
   MemoryContent content(BufferOf(Of("old bytes")));
-  content.GetOutputChannel()->Write(Of("lost").data(), 4);
+  content.GetOutputChannel()->Write(Of("lost").data(), 4);  // dropped unclosed
   const auto channel = content.GetOutputChannel();
   channel->Write(Of("new").data(), 3);
   EXPECT_EQ(ContentBytes(content), Of("old bytes"));
   content.SetData(BufferOf(Of("set while open")));
   channel->Close();
   EXPECT_EQ(ContentBytes(content), Of("new"));
-  EXPECT_EQ(content.GetSize(), 3u);
-}
 
-TEST(MemoryContent, SecondCloseDoesNothingAndWritingAfterCloseThrows) {
-  MemoryContent content(BufferOf(Of("old")));
-  const auto channel = content.GetOutputChannel();
-  channel->Write(Of("new").data(), 3);
+  content.SetData(BufferOf(Of("set after close")));
   channel->Close();
-  channel->Close();
-  EXPECT_EQ(ContentBytes(content), Of("new"));
   EXPECT_THROW(channel->Write(Of("x").data(), 1), Strata::IOException);
-  EXPECT_EQ(ContentBytes(content), Of("new"));
+  EXPECT_EQ(ContentBytes(content), Of("set after close"));
 }
 
 TEST(MemoryContent, ChannelMayOutliveItsContent) {
@@ -53,12 +31,8 @@ TEST(MemoryContent, ChannelMayOutliveItsContent) {
 TEST(MemoryContent, DataIsSharedButClonesAreIndependent) {
   MemoryContent content(BufferOf(Of("abc")));
   content.GetData()[0] = 'x';
-  EXPECT_EQ(ContentBytes(content), Of("xbc"));
-
-  std::unique_ptr<Quorum::Server::Mail::BodyPartContent> clone(content.Clone());
+  std::unique_ptr<BodyPartContent> clone(content.Clone());
   WriteContent(*clone, Of("changed"));
   EXPECT_EQ(ContentBytes(content), Of("xbc"));
-  EXPECT_EQ(ContentBytes(*clone), Of("changed"));
   EXPECT_FALSE(content.Equals(*clone));
-  EXPECT_TRUE(content.Equals(MemoryContent(BufferOf(Of("xbc")))));
 }
