@@ -13,36 +13,31 @@ TEST(BodyPart, EmptyNamesAreRefused) {
             message);
 }
 
-TEST(BodyPart, ContentSizeHeaderFollowsAPresentContent) {
-  BodyPart part("p", HeadersOf({{"Content-Size", "9"}, {"X-A", "a"}}), MakeMemory(Pattern(1234)));
+TEST(BodyPart, ContentSizeHeaderFollowsAPresentContentAndIsParsedWithoutOne) {
+  BodyPart part("p", HeadersOf({{"Content-Size", "9"}, {"X", "x"}}), MakeMemory(Pattern(1234)));
   const std::function<void()> changes[] = {
       [] {},
       [&] { part.SetHeader("content-size", "5"); },
       [&] { part.SetHeader(Header("CONTENT-SIZE", "6")); },
       [&] { EXPECT_TRUE(part.RemoveHeader("Content-Size")); },
-      [&] { EXPECT_FALSE(part.RemoveHeader(Header("Content-Size", "1"))); },
       [&] { EXPECT_TRUE(part.RemoveHeader(Header("Content-Size", "1234"))); },
       [&] {
-        part.SetHeaders(HeadersOf({{"Content-Size", "7"}, {"X-C", "c"}}));
+        part.SetHeaders(HeadersOf({{"Content-Size", "7"}, {"X", "x"}}));
       },
-      [&] { part.ClearHeaders(); },
   };
   for (const auto& change : changes) {
     change();
-    EXPECT_EQ(HeaderValue(part, "Content-Size"), "1234") << HeaderNames(part);
-    EXPECT_TRUE(HeaderNames(part).ends_with("Content-Size")) << HeaderNames(part);
+    EXPECT_EQ(HeadersText(part), "X=x Content-Size=1234");
   }
-  part.SetHeaders(HeadersOf({{"X-C", "c"}}));
-  EXPECT_EQ(HeaderValue(part, "Content-Size"), "<absent>");
+  part.ClearHeaders();
+  EXPECT_EQ(HeadersText(part), "Content-Size=1234");
+  part.SetHeaders(HeadersOf({{"X", "x"}}));
   EXPECT_EQ(part.GetContentSize(), 1234u);
   part.SetContent(MakeMemory(Pattern(10)));
-  EXPECT_EQ(HeaderValue(part, "Content-Size"), "10");
+  EXPECT_EQ(HeadersText(part), "X=x Content-Size=10");
   part.SetContent({});
-  EXPECT_EQ(HeaderValue(part, "Content-Size"), "<absent>");
-}
+  EXPECT_EQ(HeadersText(part), "X=x");
 
-TEST(BodyPart, MalformedTypedHeadersThrowUntilTheHeaderChanges) {
-  BodyPart part("p");
   part.SetHeader("content-size", "42");
   EXPECT_EQ(part.GetContentSize(), 42u);
   part.SetHeader("Content-Size", "4x");
@@ -50,25 +45,21 @@ TEST(BodyPart, MalformedTypedHeadersThrowUntilTheHeaderChanges) {
     EXPECT_EQ(MessageOf<BodyPartException>([&] { part.GetContentSize(); }),
               "Failed to parse header: 'Content-Size': value: '4x'.");
   }
-  part.SetHeader("CONTENT-SIZE", "");
-  EXPECT_EQ(MessageOf<BodyPartException>([&] { part.GetContentSize(); }),
-            "Failed to parse header: 'Content-Size': value is empty.");
-  part.RemoveHeader("Content-size");
+  part.RemoveHeader("CONTENT-SIZE");
   EXPECT_EQ(part.GetContentSize(), 0u);
 }
 
 TEST(BodyPart, TypedSettersCompareWithTheCachedValueStaleOrNot) {
   BodyPart part("p");
   part.SetFileName("report.pdf");  // only an attachment carries a file name
-  EXPECT_EQ(HeaderValue(part, "Content-Disposition"), "inline");
-  part.SetDisposition(Disposition::Attachment);
-  part.SetFileName("report.pdf");
-  EXPECT_EQ(HeaderValue(part, "Content-Disposition"), "attachment;filename=\"report.pdf\"");
   part.SetHeader("Content-Type", "text/plain");
   part.SetContentType("");  // the cached type is still the initial empty text
+  EXPECT_EQ(HeadersText(part), "Content-Disposition=inline Content-Type=text/plain");
+  part.SetDisposition(Disposition::Attachment);
+  part.SetFileName("report.pdf");
   EXPECT_EQ(part.GetContentType(), "text/plain");
   part.SetContentType("");
-  EXPECT_EQ(HeaderValue(part, "Content-Type"), "<absent>");
+  EXPECT_EQ(HeadersText(part), "Content-Disposition=attachment;filename=\"report.pdf\"");
 }
 
 TEST(BodyPart, CopiesCloneTheContentWhileTheConstructorShares) {
@@ -99,7 +90,6 @@ TEST(BodyPart, EqualityComparesNameHeadersAndContentBytes) {
 
 TEST(BodyPart, ContentTravelsAsFlagSizeAndBytesIn65536BytePieces) {
   EXPECT_EQ(BytesOf(BodyPart("p")).back(), 0);  // no content follows
-  EXPECT_TRUE(RoundTrip(BodyPart("p")).GetContent().IsNull());
   const Bytes xyz = BytesOf(BodyPart("p", Headers(), MakeMemory(Of("xyz"))));
   EXPECT_EQ(Bytes(xyz.end() - 8, xyz.end()), (Bytes{1, 0, 0, 0, 3, 'x', 'y', 'z'}));
 
@@ -117,8 +107,7 @@ TEST(BodyPart, ContentTravelsAsFlagSizeAndBytesIn65536BytePieces) {
 
 TEST(BodyPart, ReadingMakesTextContentOnlyForContentTypesBeginningWithText) {
   const struct {
-    const char* name;
-    const char* value;
+    const char *name, *value;
     bool text;
   } cases[] = {
       {"Content-Type", "text", true},          {"content-type", "text/html; charset=utf-8", true},
@@ -141,22 +130,19 @@ TEST(BodyPart, ShortContentFailsToWriteAndTruncatedChannelsLeaveThePartUnchanged
       "Failed to write content.");
   EXPECT_EQ(shortContent->closed, 1);
 
-  const Bytes bytes = BytesOf(
-      BodyPart("new", HeadersOf({{"Content-Type", "text/plain"}}), MakeMemory(Pattern(70000))));
-  BodyPart part("old", HeadersOf({{"X", "1"}}), MakeMemory(Of("kept")));
-  part.GetContentType();
-  const BodyPart before(part);
-  const std::size_t contentStart = bytes.size() - 70000;
-  for (std::size_t kept :
-       {bytes.size() - 1, bytes.size() - 65536, contentStart, contentStart - 1, std::size_t{5}}) {
+  const BodyPart old("old", HeadersOf({{"X", "1"}}), MakeMemory(Of("kept")));
+  ExpectTruncatedReadsLeaveUnchanged(old, BodyPart("new", Headers(), MakeMemory(Pattern(10))));
+  // Within the content bytes, in the first piece or a later one.
+  const Bytes bytes = BytesOf(BodyPart("new", Headers(), MakeMemory(Pattern(70000))));
+  for (std::size_t cut : {std::size_t{70000}, std::size_t{1}}) {
+    BodyPart part(old);
     try {
-      ReadFrom(Bytes(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(kept)), part);
+      ReadFrom(Bytes(bytes.begin(), bytes.end() - static_cast<std::ptrdiff_t>(cut)), part);
       ADD_FAILURE() << "Read did not throw";
     } catch (const Strata::IOException& e) {
-      EXPECT_EQ(e.GetMessage() == "Failed to read content.", kept >= contentStart) << kept;
-      EXPECT_EQ(e.GetErrorCode() == -7003, kept >= contentStart) << kept;
+      EXPECT_EQ(e.GetMessage(), "Failed to read content.");
+      EXPECT_EQ(e.GetErrorCode(), -7003);
     }
-    EXPECT_EQ(part, before);
-    EXPECT_EQ(part.GetContentType(), "");
+    EXPECT_EQ(part, old);
   }
 }

@@ -86,27 +86,22 @@ inline Strata::Ref<BodyPartContent> MakeMemory(const Bytes& bytes) {
   return Strata::MakeRef<MemoryContent>(BufferOf(bytes));
 }
 
-inline Headers HeadersOf(std::initializer_list<std::pair<const char*, const char*>> entries) {
+inline Headers HeadersOf(std::initializer_list<std::pair<std::string, std::string>> entries) {
   Headers headers;
-  for (const auto& [name, value] : entries) headers.Set(name, value);
+  for (const auto& [name, value] : entries) headers.Set(name.c_str(), value.c_str());
   return headers;
 }
 
-// The value of header `name` of a mail or body part, or "<absent>".
+// The headers of a mail or body part as "Name=value" in storage order,
+// separated by spaces.
 template <typename Holder>
-Strata::UniString HeaderValue(const Holder& holder, const char* name) {
-  Header header;
-  return holder.GetHeader(name, header) ? header.GetValue() : Strata::UniString("<absent>");
-}
-
-// The header names of a mail or body part in storage order, separated by spaces.
-template <typename Holder>
-std::string HeaderNames(const Holder& holder) {
-  std::string names;
+std::string HeadersText(const Holder& holder) {
+  std::string text;
   for (const Header& header : holder.EnumerateHeaders()) {
-    names += (names.empty() ? "" : " ") + header.GetName().ToCStr();
+    text +=
+        (text.empty() ? "" : " ") + header.GetName().ToCStr() + "=" + header.GetValue().ToCStr();
   }
-  return names;
+  return text;
 }
 
 // Claims `size` bytes but its input channels yield only the first `count`

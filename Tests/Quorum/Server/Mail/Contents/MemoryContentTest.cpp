@@ -27,12 +27,3 @@ TEST(MemoryContent, ChannelMayOutliveItsContent) {
   channel->Write(Of("orphan").data(), 6);
   EXPECT_NO_THROW(channel->Close());
 }
-
-TEST(MemoryContent, DataIsSharedButClonesAreIndependent) {
-  MemoryContent content(BufferOf(Of("abc")));
-  content.GetData()[0] = 'x';
-  std::unique_ptr<BodyPartContent> clone(content.Clone());
-  WriteContent(*clone, Of("changed"));
-  EXPECT_EQ(ContentBytes(content), Of("xbc"));
-  EXPECT_FALSE(content.Equals(*clone));
-}

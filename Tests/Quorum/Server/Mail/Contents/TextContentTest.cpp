@@ -16,9 +16,8 @@ TEST(TextContent, SizeCountsEveryUtf8ByteOfTheText) {
       {std::u16string_view(u"a\0b\0", 4), 4},  // U+0000 is a character like any other
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(TextContent(Strata::UniString(c.text)).GetSize(), c.size);
-    TextContent content;
-    content.SetText(Strata::UniString(c.text));
+    TextContent content{Strata::UniString(c.text)};
+    EXPECT_EQ(content.GetSize(), c.size);
     EXPECT_EQ(ContentBytes(content), Of(content.GetText().ToCStr()));
   }
 }
