@@ -10,8 +10,9 @@ using namespace ContentTestSupport;
 TEST(BodyPartContent, EqualsChecksSizesBeforeOpeningAndClosesWhatItOpens) {
   ScriptedContent ten(10, 10);
   ScriptedContent eleven(11, 11);
+  ten.failToOpen = eleven.failToOpen = [] { ADD_FAILURE() << "a channel was opened"; };
   EXPECT_FALSE(ten.Equals(eleven));
-  EXPECT_EQ(ten.opened + eleven.opened, 0);
+  ten.failToOpen = nullptr;
   EXPECT_TRUE(ten.Equals(*MakeMemory(Pattern(10))));
   EXPECT_EQ(ten.closed, 1);
 }

@@ -4,6 +4,7 @@
 #include "Strata/IllegalArgumentException.h"
 
 using namespace ContentTestSupport;
+using Strata::IllegalArgumentException;
 
 namespace {
 
@@ -27,12 +28,11 @@ TEST(BodyParts, StoresValidPartsThemselvesUnderExactNamesButCopiesThemWithTheCol
   parts.Add(part);
   EXPECT_EQ(Names(parts), "Bbc");
   EXPECT_FALSE(parts.Contains("C"));
-  EXPECT_EQ(MessageOf<Strata::IllegalArgumentException>([&] { parts.Add({}); }),
+  EXPECT_EQ(MessageOf<IllegalArgumentException>([&] { parts.Add({}); }),
             "Invalid body part: part is null.");
-  EXPECT_EQ(
-      MessageOf<Strata::IllegalArgumentException>([&] { parts.Add(Strata::MakeRef<BodyPart>()); }),
-      "Invalid body part: part is not valid.");
-  EXPECT_EQ(MessageOf<Strata::IllegalArgumentException>([&] { parts.Get(""); }),
+  EXPECT_EQ(MessageOf<IllegalArgumentException>([&] { parts.Add(Strata::MakeRef<BodyPart>()); }),
+            "Invalid body part: part is not valid.");
+  EXPECT_EQ(MessageOf<IllegalArgumentException>([&] { parts.Get(""); }),
             "Invalid body part name: name is empty.");
   parts.Get("c")->SetHeader("X-Seen", "yes");
   EXPECT_EQ(part->GetHeaderCount(), 2u);
@@ -57,19 +57,6 @@ TEST(BodyParts, EqualityIgnoresOrderButComparesWholeParts) {
   backward.Add(Part("a", "different"));
   EXPECT_NE(forward, backward);
   EXPECT_FALSE(forward.Remove(Part("a", "different")));
-  EXPECT_TRUE(forward.Contains(Part("a", "a")));
   EXPECT_TRUE(forward.Remove(Part("a", "a")));
   EXPECT_EQ(Names(forward), "b");
-}
-
-TEST(BodyParts, TravelThroughChannelsAndSurviveTruncation) {
-  BodyParts parts;
-  parts.Add(Part("1", "one"));
-  parts.Add(Strata::MakeRef<BodyPart>("2"));
-  const BodyParts read = RoundTrip(parts);
-  EXPECT_EQ(read, parts);
-  EXPECT_EQ(Names(read), "12");
-  BodyParts other;
-  other.Add(Part("other"));
-  ExpectTruncatedReadsLeaveUnchanged(other, parts);
 }

@@ -3,8 +3,6 @@
 // and a content that misbehaves on purpose.
 #pragma once
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -28,36 +26,32 @@ using namespace Quorum::Server::Mail::Contents;
 
 // A fresh folder below QUORUM_TEST_TMPDIR (or the system's temporary folder),
 // removed with everything in it when the object goes.
-class TemporaryFolder {
- public:
+struct TemporaryFolder {
   TemporaryFolder() {
     const char* root = std::getenv("QUORUM_TEST_TMPDIR");
-    std::string path = (root != nullptr ? root : std::filesystem::temp_directory_path().string()) +
-                       "/ContentTest.XXXXXX";
-    if (::mkdtemp(path.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    path_ = path;
+    path =
+        (root != nullptr ? root : std::filesystem::temp_directory_path().string()) + "/Test.XXXXXX";
+    if (::mkdtemp(path.data()) == nullptr) throw std::runtime_error("no temporary folder");
   }
-  ~TemporaryFolder() { std::filesystem::remove_all(path_, ignored_); }
-  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+  ~TemporaryFolder() { std::filesystem::remove_all(path, ignored); }
+  std::filesystem::path operator/(const std::string& name) const { return path + "/" + name; }
 
- private:
-  std::filesystem::path path_;
-  std::error_code ignored_;
+  std::string path;
+  std::error_code ignored;
 };
 
 inline Bytes Of(const std::string& text) { return Bytes(text.begin(), text.end()); }
 
 // `count` bytes that repeat only every 251 bytes, so misplaced pieces show.
-inline Bytes Pattern(std::size_t count, unsigned int seed = 0) {
+inline Bytes Pattern(std::size_t count) {
   Bytes bytes(count);
-  for (std::size_t i = 0; i < count; ++i) bytes[i] = static_cast<unsigned char>((i + seed) % 251);
+  for (std::size_t i = 0; i < count; ++i) bytes[i] = static_cast<unsigned char>(i % 251);
   return bytes;
 }
 
 inline void WriteFile(const std::filesystem::path& path, const Bytes& bytes) {
   std::ofstream(path, std::ios::binary)
-      .write(reinterpret_cast<const char*>(bytes.data()),
-             static_cast<std::streamsize>(bytes.size()));
+      .write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
 }
 
 // The bytes of a new input channel of `content`, checking that it yields
@@ -106,8 +100,8 @@ std::string HeadersText(const Holder& holder) {
 
 // Claims `size` bytes but its input channels yield only the first `count`
 // bytes of Pattern and then end, or throw Strata::IOException when
-// `failAtEnd`; with `failToOpen` set, opening raises instead. Counts channels
-// opened and closed and records the size of every read request.
+// `failAtEnd`; `failToOpen`, when set, runs before a channel is opened.
+// Counts channels closed and records the size of every read request.
 struct ScriptedContent : BodyPartContent {
   ScriptedContent(unsigned int size, unsigned int count, bool failAtEnd = false)
       : size(size), count(count), failAtEnd(failAtEnd) {}
@@ -132,7 +126,6 @@ struct ScriptedContent : BodyPartContent {
     return Strata::MakeRef<Strata::MemoryOBinaryChannel>();
   }
   Strata::Ref<Strata::IBinaryChannel> GetInputChannel() override {
-    ++opened;
     if (failToOpen) failToOpen();
     return Strata::MakeRef<Channel>(*this);
   }
@@ -143,7 +136,6 @@ struct ScriptedContent : BodyPartContent {
   unsigned int count;
   bool failAtEnd;
   std::function<void()> failToOpen;
-  int opened = 0;
   int closed = 0;
   std::vector<unsigned int> requests;
 };
