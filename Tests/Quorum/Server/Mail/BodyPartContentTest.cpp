@@ -8,13 +8,11 @@
 using namespace ContentTestSupport;
 
 TEST(BodyPartContent, EqualsChecksSizesBeforeOpeningAndClosesWhatItOpens) {
-  ScriptedContent ten(10, 10);
-  ScriptedContent eleven(11, 11);
+  ScriptedContent ten(10, 10), eleven(11, 11), same(10, 10);
   ten.failToOpen = eleven.failToOpen = [] { ADD_FAILURE() << "a channel was opened"; };
   EXPECT_FALSE(ten.Equals(eleven));
-  ten.failToOpen = nullptr;
-  EXPECT_TRUE(ten.Equals(*MakeMemory(Pattern(10))));
-  EXPECT_EQ(ten.closed, 1);
+  EXPECT_TRUE(same.Equals(*MakeMemory(Pattern(10))));
+  EXPECT_EQ(same.closed, 1);
 }
 
 TEST(BodyPartContent, FailuresBecomeContentExceptionsWithTheFailureAsCause) {
@@ -32,7 +30,6 @@ TEST(BodyPartContent, FailuresBecomeContentExceptionsWithTheFailureAsCause) {
       ADD_FAILURE() << "Equals did not throw";
     } catch (const BodyPartContentException& e) {
       EXPECT_EQ(e.GetMessage(), "Failed to check equality of body part contents.");
-      EXPECT_EQ(e.GetErrorCode(), -7003);
       EXPECT_STREQ(e.GetSourceFile(), "Source/Quorum/Server/Mail/BodyPartContent.cpp");
       ASSERT_NE(e.GetCause(), nullptr);
       EXPECT_EQ(e.GetCause()->GetMessage(), "Failed.");

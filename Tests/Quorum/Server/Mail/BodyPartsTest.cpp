@@ -49,8 +49,7 @@ TEST(BodyParts, StoresValidPartsThemselvesUnderExactNamesButCopiesThemWithTheCol
 }
 
 TEST(BodyParts, EqualityIgnoresOrderButComparesWholeParts) {
-  BodyParts forward;
-  BodyParts backward;
+  BodyParts forward, backward;
   for (const char* name : {"a", "b"}) forward.Add(Part(name, name));
   for (const char* name : {"b", "a"}) backward.Add(Part(name, name));
   EXPECT_EQ(forward, backward);

@@ -91,9 +91,8 @@ inline Headers HeadersOf(std::initializer_list<std::pair<std::string, std::strin
 template <typename Holder>
 std::string HeadersText(const Holder& holder) {
   std::string text;
-  for (const Header& header : holder.EnumerateHeaders()) {
-    text +=
-        (text.empty() ? "" : " ") + header.GetName().ToCStr() + "=" + header.GetValue().ToCStr();
+  for (const Header& h : holder.EnumerateHeaders()) {
+    text += (text.empty() ? "" : " ") + h.GetName().ToCStr() + "=" + h.GetValue().ToCStr();
   }
   return text;
 }
@@ -110,16 +109,15 @@ struct ScriptedContent : BodyPartContent {
     explicit Channel(ScriptedContent& owner) : owner(owner) {}
     unsigned int Read(unsigned char* data, unsigned int wanted) override {
       owner.requests.push_back(wanted);
-      if (position == owner.count && owner.failAtEnd) STRATA_THROW(Strata::IOException, "Failed.");
-      const unsigned int n = std::min(wanted, owner.count - position);
-      for (unsigned int i = 0; i < n; ++i)
-        data[i] = static_cast<unsigned char>((position + i) % 251);
-      position += n;
+      if (at == owner.count && owner.failAtEnd) STRATA_THROW(Strata::IOException, "Failed.");
+      const unsigned int n = std::min(wanted, owner.count - at);
+      for (unsigned int i = 0; i < n; ++i) data[i] = static_cast<unsigned char>((at + i) % 251);
+      at += n;
       return n;
     }
     void Close() override { ++owner.closed; }
     ScriptedContent& owner;
-    unsigned int position = 0;
+    unsigned int at = 0;
   };
 
   Strata::Ref<Strata::OBinaryChannel> GetOutputChannel() override {
@@ -132,8 +130,7 @@ struct ScriptedContent : BodyPartContent {
   unsigned int GetSize() const override { return size; }
   BodyPartContent* Clone() const override { return new ScriptedContent(size, count, failAtEnd); }
 
-  unsigned int size;
-  unsigned int count;
+  unsigned int size, count;
   bool failAtEnd;
   std::function<void()> failToOpen;
   int closed = 0;

@@ -12,8 +12,7 @@ const std::string kFrom = "\"Alice\" <:Inbox:alice>";
 const std::string kTo = "\"Bob\" <:Inbox:bob>;\"Carol\" <Work:Inbox:carol>";
 
 Mail MakeMail() {
-  return Mail(MailId("m1"), HeadersOf({{"From", kFrom}, {"To", kTo}, {"Subject", "Hello"}}), {},
-              {});
+  return Mail(MailId("m"), HeadersOf({{"From", kFrom}, {"To", kTo}, {"Subject", "Hello"}}), {}, {});
 }
 
 TEST(Mail, NeedsAnIdAndIsValidWithFromAndToUnread) {
@@ -28,18 +27,15 @@ TEST(Mail, NeedsAnIdAndIsValidWithFromAndToUnread) {
 
 TEST(Mail, TypedValuesAreParsedOnFirstUseAndAgainAfterAnyChangeToTheirHeader) {
   Mail mail = MakeMail();
-  EXPECT_EQ(mail.GetTo().ToString().ToCStr(), kTo);
-  EXPECT_TRUE(mail.GetReplyTo().IsEmpty() && mail.GetParentId().IsEmpty() && mail.GetSent() == 0);
-  EXPECT_EQ(mail.GetImportance(), Importance::Normal);
+  EXPECT_TRUE(mail.GetReplyTo().IsEmpty() && mail.GetParentId().IsEmpty() && mail.GetSent() == 0 &&
+              mail.GetImportance() == Importance::Normal);
+  const Headers changedOnly = HeadersOf({{"subject", "Changed"}});
   const std::pair<std::function<void(Mail&)>, const char*> changes[] = {
       {[](Mail& m) { m.SetHeader("subject", "Changed"); }, "Changed"},
       {[](Mail& m) { m.SetHeader(Header("SUBJECT", "Changed")); }, "Changed"},
       {[](Mail& m) { m.RemoveHeader("SUBJECT"); }, ""},
       {[](Mail& m) { m.RemoveHeader(Header("subject", "Hello")); }, ""},
-      {[](Mail& m) {
-         m.SetHeaders(HeadersOf({{"subject", "Changed"}}));
-       },
-       "Changed"},
+      {[&](Mail& m) { m.SetHeaders(changedOnly); }, "Changed"},
       {[](Mail& m) { m.ClearHeaders(); }, ""},
   };
   for (const auto& [change, subject] : changes) {
@@ -55,7 +51,6 @@ TEST(Mail, FailedParseThrowsEveryTimeAndLeavesTheMailUnchanged) {
       {"From", "Alice", "'From': value: 'Alice'.", [](Mail& m) { m.GetFrom(); }},
       {"Importance", "High", "'Importance': value: 'High'.", [](Mail& m) { m.GetImportance(); }},
       {"In-Reply-To", "", "'In-Reply-To': value is empty.", [](Mail& m) { m.GetParentId(); }},
-      {"Received", "+5", "'Received': value: '+5'.", [](Mail& m) { m.GetReceived(); }},
       {"Sent", "99999999999", "'Sent': value: '99999999999'.", [](Mail& m) { m.GetSent(); }},
   };
   for (const auto& [header, value, message, get] : cases) {
@@ -84,7 +79,6 @@ TEST(Mail, SettersCompareWithTheCacheAsItStandsAndRewriteOrRemoveTheirHeader) {
 
   mail = Mail(MailId("m"));
   mail.SetImportance(Importance(Importance::Normal));  // equal to the cached default
-  mail.SetReceived(Date(-1));
   EXPECT_EQ(mail.GetHeaderCount(), 0u);
   mail.SetImportance(Importance(Importance::High));
   mail.SetHeader("X-Other", "x");
@@ -108,17 +102,16 @@ TEST(Mail, FlagShortcutsIgnoreCaseAndStoreTheConstantsSpelling) {
   EXPECT_TRUE(mail.IsAnswered() && mail.IsCompleted() && mail.IsDraft() && mail.IsFlagged());
   for (const auto set : setters) (mail.*set)(false);
   EXPECT_TRUE(mail.GetFlags().IsEmpty());
-  EXPECT_FALSE(mail.IsRead() || mail.IsDeleted());
 }
 
 TEST(Mail, EqualityIgnoresCachesAndHeaderOrderAndSwapForgetsTheCaches) {
   Mail a = MakeMail();
-  Mail b(MailId("m1"), HeadersOf({{"Subject", "Other"}, {"to", kTo}, {"From", kFrom}}), {}, {});
+  Mail b(MailId("m"), HeadersOf({{"Subject", "Other"}, {"to", kTo}, {"From", kFrom}}), {}, {});
   EXPECT_EQ(b.GetSubject(), "Other");
   b.SetHeader("Subject", "Hello");
   EXPECT_EQ(a, b);
-  EXPECT_NE(a, Mail(MailId("M1"), a.GetHeaders(), {}, {}));
-  EXPECT_NE(a, Mail(MailId("m1"), a.GetHeaders(), {}, Flags().Set("Read")));
+  EXPECT_NE(a, Mail(MailId("M"), a.GetHeaders(), {}, {}));
+  EXPECT_NE(a, Mail(MailId("m"), a.GetHeaders(), {}, Flags().Set("Read")));
   b.SetHeader("Subject", "Other");
   EXPECT_EQ(a.GetSubject(), "Hello");
   a.Swap(b);
@@ -135,7 +128,6 @@ TEST(Mail, ChannelRoundTripWithEveryContentKindAndTruncationLeavesTheMailUnchang
       "file", Headers(), Strata::MakeRef<FileContent>(Conduit::Location(folder / "data"))));
   parts.Add(Strata::MakeRef<BodyPart>("text", HeadersOf({{"Content-Type", "text/plain"}}),
                                       Strata::MakeRef<TextContent>("h\u00e9llo")));
-  parts.Add(Strata::MakeRef<BodyPart>("memory", Headers(), MakeMemory(Bytes{0, 1, 2, 255})));
   parts.Add(Strata::MakeRef<BodyPart>("empty"));
   mail.SetRead(true);
 
