@@ -29,88 +29,70 @@ UniString Lowered(UniString text) {
 }  // namespace
 
 TEST(UniString, ConvertsUtf8BothWaysAndReplacesWhatIsInvalid) {
-  struct Case {
-    const char* utf8;
-    std::u16string units;
-    bool valid;
+  const std::vector<std::pair<const char*, std::u16string>> cases = {
+      {"", u""},
+      {"\xC3\xA9t\xE2\x82\xAC \xE4\xB8\xAD", u"\u00E9t\u20AC \u4E2D"},
+      {"\xF0\x9F\x98\x80", u"\xD83D\xDE00"},
+      {"a\xF4\x8F\xBF\xBFz", u"a\xDBFF\xDFFFz"},  // the last code point
+      {"\xFF", u"\uFFFD"},
+      {"a\xE2\x82", u"a\uFFFD"},                          // truncated at the end
+      {"\xE2\x82\xACx\x80y", u"\u20ACx\uFFFDy"},          // stray continuation byte
+      {"\xC0\xAF", u"\uFFFD\uFFFD"},                      // overlong
+      {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},            // encoded surrogate
+      {"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},  // beyond U+10FFFF
   };
-  const std::vector<Case> cases = {
-      {"", u"", true},
-      {"\xC3\xA9t\xE2\x82\xAC \xE4\xB8\xAD", u"\u00E9t\u20AC \u4E2D", true},
-      {"\xF0\x9F\x98\x80", u"\xD83D\xDE00", true},
-      {"a\xF4\x8F\xBF\xBFz", u"a\xDBFF\xDFFFz", true},  // the last code point
-      {"\xFF", u"\uFFFD", false},
-      {"a\xE2\x82", u"a\uFFFD", false},                          // truncated at the end
-      {"\xE2\x82\xACx\x80y", u"\u20ACx\uFFFDy", false},          // stray continuation byte
-      {"\xC0\xAF", u"\uFFFD\uFFFD", false},                      // overlong
-      {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD", false},            // encoded surrogate
-      {"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD", false},  // beyond U+10FFFF
-  };
-  for (const Case& c : cases) {
-    const UniString text(c.utf8);
-    EXPECT_EQ(text.GetUnits(), c.units) << c.utf8;
-    if (c.valid) EXPECT_EQ(text.ToCStr(), c.utf8);
+  for (const auto& [utf8, units] : cases) {
+    const UniString text(utf8);
+    EXPECT_EQ(text.GetUnits(), units) << utf8;
+    // The decoder refuses every other form, so this pins the encoding down.
+    EXPECT_EQ(UniString(text.ToCStr().c_str()).GetUnits(), units) << utf8;
   }
-  EXPECT_EQ(UniString(u"a\xD800").ToCStr(), "a\xEF\xBF\xBD");  // kept inside, replaced outside
+  EXPECT_EQ(UniString(u"a\xD800").GetLength(), 2u);  // kept inside, replaced outside
+  EXPECT_EQ(UniString(u"a\xD800").ToCStr(), "a\xEF\xBF\xBD");
   EXPECT_EQ(UniString("a\0b", 3, Strata::CharacterCode::UTF8).ToCStr(), std::string("a\0b", 3));
   EXPECT_TRUE(UniString(static_cast<const char*>(nullptr)).IsEmpty());
 }
 
-TEST(UniString, IgnoringCaseMatchesLowerCasingWithoutChangingLengths) {
-  struct Case {
-    UniString a;
-    UniString b;
-    bool equal;
-  };
-  const std::vector<Case> cases = {
-      {"Content-Type", "cONTENT-tYPE", true},
-      {u"\u039C\u0391\u0399\u039B", u"\u03BC\u03B1\u03B9\u03BB", true},  // Greek
-      {u"\U00010400x", u"\U00010428x", true},                            // Deseret pair
-      {u"\u212A", u"k", true},                                           // Kelvin sign
-      {u"\u01C5", u"\u01C6", true},                                      // title case Dž
-      {u"\u0130", u"i", true},                                           // the simple mapping only
-      {u"\u03A3", u"\u03C2", false},  // capital sigma lowers to medial, not final
-      {u"\u00DF", u"SS", false},      // no mapping that changes the length
-      {"abc", "ab", false},
-      {u"\xD800", u"\xD800", true},
-      {u"\xD800x", u"\xD801x", false},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(c.a.IsEqual(c.b, CaseSensitivity::Insensitive), c.equal) << c.a.ToCStr();
-    EXPECT_EQ(c.b.IsEqual(c.a, CaseSensitivity::Insensitive), c.equal) << c.a.ToCStr();
-    EXPECT_EQ(Lowered(c.a) == Lowered(c.b), c.equal) << c.a.ToCStr();
-  }
-  EXPECT_EQ(Lowered(u"\u01C5A"), UniString(u"\u01C6a"));
+TEST(UniString, IgnoringCaseUsesOnlyLengthKeepingSimpleLowerCaseMappings) {
+  const std::vector<std::pair<UniString, UniString>> equal = {
+      {"Content-Type", "cONTENT-tYPE"},
+      {u"\U00010400x", u"\U00010428x"},  // a Deseret pair
+      {u"\u212A", u"k"},                 // Kelvin sign
+      {u"\u0130", u"i"},                 // I with dot lowers to i alone
+      {u"\xD800", u"\xD800"}};
+  const std::vector<std::pair<UniString, UniString>> unequal = {
+      {u"\u03A3", u"\u03C2"},  // capital sigma lowers to medial, not final
+      {u"\u00DF", u"SS"},      // no mapping that changes the length
+      {"abc", "ab"},
+      {u"\xD800x", u"\xD801x"}};
+  for (const auto& [a, b] : equal) EXPECT_TRUE(a.IsEqual(b, CaseSensitivity::Insensitive));
+  for (const auto& [a, b] : unequal) EXPECT_FALSE(a.IsEqual(b, CaseSensitivity::Insensitive));
+  EXPECT_EQ(Lowered(u"\u01C5A"), UniString(u"\u01C6a"));  // title case Dz with caron
   EXPECT_FALSE(UniString("A").IsEqual("a", CaseSensitivity::Sensitive));
 }
 
 TEST(UniString, EqualityIgnoringCaseAgreesWithLowerCasingOverTheFirstPlanes) {
-  // Group the code points of planes 0 and 1 by their lower-cased text: within
-  // a group every pair must be equal ignoring case, and neighbours in code
-  // point order must be equal exactly when they share a group.
-  std::map<std::u16string, std::vector<UniString>> groups;
+  // Each code point of planes 0 and 1 must equal, ignoring case, its own
+  // lower-cased form and the first code point sharing that form, and equal
+  // its neighbour exactly when they share it.
+  std::map<std::u16string, UniString> firstWithLower;
   UniString previous;
   UniString previousLower;
   for (char32_t c = 0; c < 0x20000; ++c) {
     if (c >= 0xD800 && c < 0xE000) continue;
     const UniString text = FromCodePoint(c);
     const UniString lower = Lowered(text);
+    const UniString& first =
+        firstWithLower.try_emplace(std::u16string(lower.GetUnits()), text).first->second;
     ASSERT_EQ(lower.GetLength(), text.GetLength()) << std::hex << unsigned{c};
     ASSERT_TRUE(text.IsEqual(lower, CaseSensitivity::Insensitive)) << std::hex << unsigned{c};
+    ASSERT_TRUE(text.IsEqual(first, CaseSensitivity::Insensitive)) << std::hex << unsigned{c};
     ASSERT_EQ(text.IsEqual(previous, CaseSensitivity::Insensitive), lower == previousLower)
         << std::hex << unsigned{c};
-    if (!(lower == text)) groups[std::u16string(lower.GetUnits())].push_back(text);
     previous = text;
     previousLower = lower;
   }
-  EXPECT_GT(groups.size(), 1000u);
-  for (const auto& [lower, members] : groups) {
-    for (const UniString& a : members) {
-      for (const UniString& b : members) {
-        ASSERT_TRUE(a.IsEqual(b, CaseSensitivity::Insensitive)) << a.ToCStr() << b.ToCStr();
-      }
-    }
-  }
+  EXPECT_LT(firstWithLower.size(), 0x20000u - 0x800u - 1000u);  // many share a form
 }
 
 TEST(UniString, SearchesAndSubstringsStayWithinTheText) {
@@ -119,16 +101,11 @@ TEST(UniString, SearchesAndSubstringsStayWithinTheText) {
   EXPECT_EQ(text.FindFirst('.', 4), UniString::NotFound);
   EXPECT_EQ(text.FindFirst('a', UniString::NotFound), UniString::NotFound);
   EXPECT_EQ(text.FindLast('.'), 3u);
-  EXPECT_EQ(text.FindLast('x'), UniString::NotFound);
   EXPECT_EQ(UniString().FindLast('a'), UniString::NotFound);
-  EXPECT_EQ(UniString::NotFound, UINT_MAX);
-  EXPECT_EQ(text.GetSubstring(2), UniString("b.c"));
   EXPECT_EQ(text.GetSubstring(2, 2), UniString("b."));
   EXPECT_EQ(text.GetSubstring(2, 100), UniString("b.c"));
-  EXPECT_EQ(text.GetSubstring(6, 1), UniString());
   EXPECT_EQ(text.GetSubstring(UniString::NotFound, UniString::NotFound), UniString());
   EXPECT_TRUE(text.BeginsWith(""));
-  EXPECT_TRUE(text.BeginsWith(text));
   EXPECT_FALSE(text.BeginsWith("A"));
   EXPECT_FALSE(text.BeginsWith("a.b.c."));
 }
@@ -143,17 +120,10 @@ TEST(UniString, FormatsEachConversion) {
 }
 
 TEST(UniString, HashesAreFixedValuesOfTheCodeUnits) {
-  const std::vector<std::pair<UniString, unsigned int>> cases = {
-      {"", 2166136261u},
-      {"a", 3826002220u},
-      {"mail-0001", 2979469142u},
-      {u"\u00E9t\u00E9", 2745047931u},
-      {u"\U0001F600", 3409036472u},
-  };
-  for (const auto& [text, hash] : cases) {
-    EXPECT_EQ(text.GenerateHashValue(), hash) << text.ToCStr();
-    EXPECT_EQ(std::hash<UniString>{}(text), hash);
-  }
+  EXPECT_EQ(UniString().GenerateHashValue(), 2166136261u);
+  EXPECT_EQ(UniString("mail-0001").GenerateHashValue(), 2979469142u);
+  EXPECT_EQ(UniString(u"\u00E9t\u00E9").GenerateHashValue(), 2745047931u);
+  EXPECT_EQ(std::hash<UniString>{}(UniString(u"\U0001F600")), 3409036472u);
 }
 
 TEST(UniChar, AlphaNumericMeansLetterOrDecimalDigit) {

@@ -8,49 +8,44 @@
 
 using Quorum::Common::IO::BinaryChannelUtilities;
 using Requests = std::vector<unsigned int>;
-using Bytes = std::vector<unsigned char>;
 
 namespace {
 
-// Byte i depends on i alone, so a shorter pattern is a prefix of a longer one.
-Bytes Pattern(std::size_t size) {
-  Bytes bytes(size);
-  for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<unsigned char>(i * 31 + i / 256);
-  return bytes;
-}
+// Byte i of the stream the tests copy.
+unsigned char ByteAt(std::uint64_t i) { return static_cast<unsigned char>(i * 31 + i / 256); }
 
-// Serves `size` pattern bytes, at most `limit` per Read, and records every request.
+// Serves `size` stream bytes, at most `limit` per Read, and records every request.
 struct RecordingInput : Strata::IBinaryChannel {
-  RecordingInput(std::size_t size, unsigned int limit) : bytes(Pattern(size)), limit(limit) {}
+  RecordingInput(std::uint64_t size, unsigned int limit) : size(size), limit(limit) {}
   unsigned int Read(unsigned char* data, unsigned int count) override {
     requests.push_back(count);
     const auto n =
-        static_cast<unsigned int>(std::min<std::size_t>({count, limit, bytes.size() - position}));
-    std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(position), n, data);
-    position += n;
+        static_cast<unsigned int>(std::min<std::uint64_t>({count, limit, size - position}));
+    for (unsigned int k = 0; k < n; ++k) data[k] = ByteAt(position++);
     return n;
   }
-  Bytes bytes;
+  std::uint64_t size;
   unsigned int limit;
-  std::size_t position = 0;
+  std::uint64_t position = 0;
   Requests requests;
 };
 
-// Keeps the bytes written and the size of every Write.
+// Records the size of every Write and checks that the stream arrives intact.
 struct RecordingOutput : Strata::OBinaryChannel {
   void Write(const unsigned char* data, unsigned int count) override {
     writes.push_back(count);
-    bytes.insert(bytes.end(), data, data + count);
+    for (unsigned int k = 0; k < count; ++k) intact = intact && data[k] == ByteAt(size++);
   }
   Requests writes;
-  Bytes bytes;
+  std::uint64_t size = 0;
+  bool intact = true;
 };
 
 }  // namespace
 
 TEST(Copy, AsksForAtMostSixtyFourKibibytesAndWritesExactlyWhatCame) {
   struct Case {
-    std::size_t available;
+    std::uint64_t available;
     unsigned int limit;  // most bytes one Read delivers
     std::uint64_t count;
     std::uint64_t copied;
@@ -70,30 +65,26 @@ TEST(Copy, AsksForAtMostSixtyFourKibibytesAndWritesExactlyWhatCame) {
     EXPECT_EQ(BinaryChannelUtilities::Copy(input, output, c.count), c.copied) << c.count;
     EXPECT_EQ(input.requests, c.requests) << c.count;
     EXPECT_EQ(output.writes, c.writes) << c.count;
-    EXPECT_EQ(output.bytes, Pattern(c.copied)) << c.count;
+    EXPECT_TRUE(output.intact) << c.count;
     EXPECT_EQ(input.position, c.copied) << c.count;  // nothing read past the count
   }
 }
 
-TEST(Copy, RefFormsRefuseEmptyChannelsAndOtherwiseCopy) {
-  const auto input = Strata::MakeRef<RecordingInput>(100, ~0u);
-  const auto output = Strata::MakeRef<RecordingOutput>();
+TEST(Copy, RefFormsRefuseEmptyChannelsTouchingNeitherSide) {
+  RecordingInput input(100, ~0u);
+  RecordingOutput output;
   try {
-    BinaryChannelUtilities::Copy(Strata::Ref<Strata::IBinaryChannel>(), *output, 5);
+    BinaryChannelUtilities::Copy(Strata::Ref<Strata::IBinaryChannel>(), output, 5);
     ADD_FAILURE();
   } catch (const Strata::IllegalArgumentException& e) {
     EXPECT_STREQ(e.what(), "Invalid input channel: channel is null.");
   }
   try {
-    BinaryChannelUtilities::Copy(*input, Strata::Ref<Strata::OBinaryChannel>(), 5);
+    BinaryChannelUtilities::Copy(input, Strata::Ref<Strata::OBinaryChannel>(), 5);
     ADD_FAILURE();
   } catch (const Strata::IllegalArgumentException& e) {
     EXPECT_STREQ(e.what(), "Invalid output channel: channel is null.");
   }
-  EXPECT_TRUE(input->requests.empty());
-  EXPECT_EQ(BinaryChannelUtilities::Copy(Strata::Ref<Strata::IBinaryChannel>(input), *output, 60),
-            60u);
-  EXPECT_EQ(BinaryChannelUtilities::Copy(*input, Strata::Ref<Strata::OBinaryChannel>(output), 60),
-            40u);
-  EXPECT_EQ(output->bytes, Pattern(100));
+  EXPECT_TRUE(input.requests.empty());
+  EXPECT_TRUE(output.writes.empty());
 }

@@ -7,11 +7,9 @@
 
 #include <unistd.h>
 
-#include "Quorum/Common/DebugPrintEx.h"
 #include "Quorum/Common/IO/FileIBinaryChannel.h"
 #include "Quorum/Common/IO/FileOBinaryChannel.h"
 #include "Quorum/Common/IO/Files.h"
-#include "Quorum/Common/IO/NullIBinaryChannel.h"
 #include "Strata/IBinaryChannelUtilities.h"
 #include "Strata/IOException.h"
 #include "Strata/IllegalArgumentException.h"
@@ -21,17 +19,15 @@ using Bytes = std::vector<unsigned char>;
 
 namespace {
 
-// A fresh, empty folder per test below QUORUM_TEST_TMPDIR (or the system's
-// temporary folder), removed afterwards.
+// A fresh, empty folder per test process below QUORUM_TEST_TMPDIR (or the
+// system's temporary folder), removed afterwards.
 class Files : public ::testing::Test {
  protected:
   void SetUp() override {
     const char* root = std::getenv("QUORUM_TEST_TMPDIR");
     folder_ = (root != nullptr && *root != '\0' ? std::filesystem::path(root)
                                                 : std::filesystem::temp_directory_path()) /
-              ("FilesTest-" +
-               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
-               std::to_string(::getpid()));
+              ("FilesTest-" + std::to_string(::getpid()));
     std::filesystem::remove_all(folder_);
     std::filesystem::create_directories(folder_);
   }
@@ -48,11 +44,9 @@ Bytes Pattern(std::size_t size, unsigned char seed) {
 
 Bytes ReadAll(const Conduit::Location& location) {
   FileIBinaryChannel input(location, FileShare::None);
-  Bytes bytes(GetFileSize(location) + 1);
-  bytes.resize(Strata::IBinaryChannelUtilities::ReadFully(input, bytes.data(),
-                                                          static_cast<unsigned int>(bytes.size())));
-  input.Close();
-  EXPECT_EQ(input.Read(bytes.data(), 1), 0u);
+  Bytes bytes(GetFileSize(location) + 1);  // one more, to see the end
+  const auto size = static_cast<unsigned int>(bytes.size());
+  bytes.resize(Strata::IBinaryChannelUtilities::ReadFully(input, bytes.data(), size));
   return bytes;
 }
 
@@ -123,17 +117,4 @@ TEST_F(Files, CheckLocationRefusesUnusableLocationsOnBehalfOfItsCaller) {
   }
   EXPECT_NO_THROW(CheckLocation(At("not-yet.bin"), "Caller.cpp", 1u));
   EXPECT_NO_THROW(CheckLocation(Conduit::Location("relative.bin"), "Caller.cpp", 1u));
-}
-
-TEST(NullIBinaryChannel, IsAtItsEndAtOnce) {
-  NullIBinaryChannel input;
-  unsigned char buffer[8];
-  EXPECT_EQ(input.Read(buffer, 8), 0u);
-  EXPECT_EQ(input.GetAvailable(), 0u);
-}
-
-TEST(DebugPrintEx, NeverThrows) {
-  const Strata::IOException cause("Disk gone.", "a.cpp", 1u);
-  EXPECT_NO_THROW(Quorum::Common::DebugPrintEx(
-      Strata::IllegalArgumentException("Testing the debug output.", "b.cpp", 2u, cause)));
 }

@@ -39,17 +39,13 @@ class Identifier : public ::testing::Test {};
 using Kinds = ::testing::Types<OwnerId, ClientId, MailId, MailboxSessionId>;
 TYPED_TEST_SUITE(Identifier, Kinds);
 
-TYPED_TEST(Identifier, TheEmptyTextIsRefusedByTheConstructor) {
+TYPED_TEST(Identifier, RefusesTheEmptyTextAndKeepsAnyOtherComparedExactly) {
   using Id = TypeParam;
   const auto [word, name] = NamesOf(Id());
   MailTesting::ExpectIllegalArgument([] { Id{UniString()}; },
                                      ("Invalid " + word + " id: id is empty.").c_str(),
                                      ("Source/Quorum/Server/Mail/" + name + ".cpp").c_str());
   EXPECT_FALSE(HasText(Id()));
-}
-
-TYPED_TEST(Identifier, KeepsAnyTextAndComparesItExactly) {
-  using Id = TypeParam;
   for (const UniString& text :
        {UniString(" "), UniString("Mail-0001"), UniString(u"\xD800\u00E9")}) {
     const Id id(text);

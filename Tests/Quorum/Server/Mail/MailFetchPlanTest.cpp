@@ -47,8 +47,8 @@ TEST(MailFetchPlan, EachBitAnswersTheQueriesOfItsMaskAndIsKeptAsGiven) {
 }
 
 TEST(MailFetchPlan, NamedBodyPartsMatchExactlyAndAnEmptyNameIsRefused) {
-  MailFetchPlan plan;
-  plan.AddBodyPart("part1").AddBodyPart("Part1").AddBodyPart("part1").AddBodyPartHeaders();
+  MailFetchPlan plan = MailFetchPlan().AddBodyPart("part1").AddBodyPart("Part1");
+  plan.AddBodyPart("part1").AddBodyPartHeaders();
   EXPECT_EQ(Names(plan), (std::vector<UniString>{"part1", "Part1"}));
   EXPECT_TRUE(plan.IsBodyPartRequested("Part1"));
   EXPECT_FALSE(plan.IsBodyPartRequested("PART1"));
@@ -62,12 +62,9 @@ TEST(MailFetchPlan, NamedBodyPartsMatchExactlyAndAnEmptyNameIsRefused) {
 }
 
 TEST(MailFetchPlan, EqualityComparesTheBitsAsNumbersAndTheNamesInAnyOrder) {
-  MailFetchPlan left;
-  left.AddBodyPart("a").AddBodyPart("b").AddMailFlags();
-  MailFetchPlan right;
-  right.AddMailFlags().AddBodyPart("b").AddBodyPart("a");
+  MailFetchPlan left = MailFetchPlan().AddBodyPart("a").AddBodyPart("b").AddMailFlags();
+  MailFetchPlan right = MailFetchPlan().AddMailFlags().AddBodyPart("b").AddBodyPart("a");
   EXPECT_TRUE(left == right);
-  EXPECT_FALSE(left != right);
   EXPECT_FALSE(left == MailFetchPlan(right).AddBodyPart("c"));
   EXPECT_FALSE(MailFetchPlan(right).AddBodyPart("c") == left);
   EXPECT_FALSE(left == MailFetchPlan().AddMailFlags().AddBodyPart("a").AddBodyPart("B"));
@@ -76,27 +73,24 @@ TEST(MailFetchPlan, EqualityComparesTheBitsAsNumbersAndTheNamesInAnyOrder) {
 }
 
 TEST(MailFetchPlan, WritesCountNamesInOrderThenBitsAndReadsBackReplacingTheOldPlan) {
-  MailFetchPlan plan;
-  plan.AddBodyPart("b").AddBodyPart("a").AddBodyParts();
+  MailFetchPlan plan = MailFetchPlan().AddBodyPart("b").AddBodyPart("a").AddBodyParts();
   plan.SetRequestedMailParts(plan.GetRequestedMailParts() | 0x100);
   EXPECT_EQ(WriteBytes(plan),
             ByteWriter().UnsignedInt(2).Strings({u"b", u"a"}).UnsignedInt(0x102).Get());
-  MailFetchPlan read;
-  read.AddBodyPart("old").AddAll();
+  MailFetchPlan read = MailFetchPlan().AddBodyPart("old").AddAll();
   EXPECT_EQ(ReadBytes(read, WriteBytes(plan)), 0u);
   EXPECT_TRUE(read == plan);
   EXPECT_EQ(Names(read), Names(plan));
   // A repeated name is kept once and an empty name is accepted.
-  EXPECT_EQ(
-      ReadBytes(read, ByteWriter().UnsignedInt(3).Strings({u"x", u"", u"x"}).UnsignedInt(4).Get()),
-      0u);
+  const Bytes repeated =
+      ByteWriter().UnsignedInt(3).Strings({u"x", u"", u"x"}).UnsignedInt(4).Get();
+  EXPECT_EQ(ReadBytes(read, repeated), 0u);
   EXPECT_EQ(Names(read), (std::vector<UniString>{"x", ""}));
   EXPECT_EQ(read.GetRequestedMailParts(), 0x04u);
 }
 
 TEST(MailFetchPlan, ATruncatedOrHostileChannelLeavesThePlanUnchanged) {
-  MailFetchPlan original;
-  original.AddBodyPart("kept").AddMailFlags();
+  MailFetchPlan original = MailFetchPlan().AddBodyPart("kept").AddMailFlags();
   const Bytes complete = WriteBytes(MailFetchPlan().AddBodyPart("new").AddAll());
   std::vector<Bytes> inputs = {
       ByteWriter().UnsignedInt(4000000000u).String(u"x").Get()};  // four billion names claimed
@@ -107,6 +101,5 @@ TEST(MailFetchPlan, ATruncatedOrHostileChannelLeavesThePlanUnchanged) {
     MailFetchPlan plan = original;
     EXPECT_THROW(ReadBytes(plan, input), Strata::IOException) << input.size();
     EXPECT_TRUE(plan == original) << input.size();
-    EXPECT_EQ(plan.GetRequestedMailParts(), 0x08u);
   }
 }
