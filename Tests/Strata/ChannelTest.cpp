@@ -100,13 +100,10 @@ TEST(MemoryChannels, ReleasedBufferFeedsAnOwningInputAndClosedOutputRefusesWrite
   data.insert(data.end(), {'a', 0xC3, 0xA9, 0xF0, 0x9F, 0x98, 0x80});
   const unsigned int size = out.GetSize();
   MemoryIBinaryChannel in(out.ReleaseBuffer(), size, true);
-  EXPECT_EQ(out.GetBuffer(), nullptr);
-  Bytes read(size);
-  EXPECT_EQ(in.Read(read.data(), 400), 400u);
-  EXPECT_EQ(in.GetAvailable(), size - 400);
-  EXPECT_EQ(in.Read(read.data() + 400, size), size - 400);
+  Bytes read(size + 1);
+  EXPECT_EQ(IBinaryChannelUtilities::ReadFully(in, read.data(), size + 1), size);
+  read.pop_back();
   EXPECT_EQ(read, data);
   out.Close();
   EXPECT_THROW(out.Write(data.data(), 1), IOException);
-  EXPECT_EQ(MemoryIBinaryChannel(nullptr, 10).Read(read.data(), 4), 0u);
 }

@@ -69,23 +69,18 @@ TEST(HashTable, GrowthRemovalAndCrowdedHashesKeepTheStorageOrder) {
   RunAgainstModel<CrowdedKey>([](int v) { return CrowdedKey{v}; }, 6000, 400);
 }
 
-TEST(HashTable, CopiesAreIndependentAndMovesAndSwapsTakeWholeTables) {
+TEST(HashTable, CopiesAreIndependentAndMovesTakeTheWholeTable) {
   HashTable<UniString, int> table;
   const char* pointer = "0";  // hashed as the UniString it becomes
   table.Set(pointer, 0);
   table.Set("1", 1);
-  table.Set("2", 2);
   HashTable<UniString, int> copy(table);
   copy.Remove("0");
-  EXPECT_EQ(table.GetKeyAt(0), UniString("0"));
-  const auto view = copy.EnumerateValues();
-  EXPECT_EQ(std::vector<int>(view.begin(), view.end()), (std::vector<int>{2, 1}));
-  HashTable<UniString, int> moved(std::move(copy));
-  EXPECT_TRUE(copy.IsEmpty());
-  moved.Swap(copy);
-  EXPECT_EQ(*copy.Find("2"), 2);
-  copy.Clear();
-  EXPECT_FALSE(copy.Contains("2"));
+  EXPECT_EQ(Contents(table), (std::vector<std::pair<UniString, int>>{{"0", 0}, {"1", 1}}));
+  HashTable<UniString, int> moved(std::move(table));
+  EXPECT_TRUE(table.IsEmpty());
+  EXPECT_FALSE(table.Contains("0"));
+  EXPECT_EQ(*moved.Find("0"), 0);
 }
 
 TEST(HashSet, KeepsTheStorageOrderAndComparesKeysExactly) {

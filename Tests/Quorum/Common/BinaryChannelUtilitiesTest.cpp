@@ -41,33 +41,28 @@ struct RecordingOutput : Strata::OBinaryChannel {
   bool intact = true;
 };
 
+// Copies `count` bytes from an input holding `available` bytes that gives at
+// most `limit` per Read, and checks the result, the reads asked for and the
+// writes made.
+void ExpectCopy(std::uint64_t available, unsigned int limit, std::uint64_t count,
+                std::uint64_t copied, const Requests& requests, const Requests& writes) {
+  RecordingInput input(available, limit);
+  RecordingOutput output;
+  EXPECT_EQ(BinaryChannelUtilities::Copy(input, output, count), copied) << count;
+  EXPECT_EQ(input.requests, requests) << count;
+  EXPECT_EQ(output.writes, writes) << count;
+  EXPECT_TRUE(output.intact) << count;
+  EXPECT_EQ(input.position, copied) << count;  // nothing read past the count
+}
+
 }  // namespace
 
 TEST(Copy, AsksForAtMostSixtyFourKibibytesAndWritesExactlyWhatCame) {
-  struct Case {
-    std::uint64_t available;
-    unsigned int limit;  // most bytes one Read delivers
-    std::uint64_t count;
-    std::uint64_t copied;
-    Requests requests;
-    Requests writes;
-  };
-  const std::vector<Case> cases = {
-      {250000, ~0u, 200000, 200000, {65536, 65536, 65536, 3392}, {65536, 65536, 65536, 3392}},
-      {10, ~0u, 0, 0, {}, {}},
-      {70000, ~0u, 100000, 70000, {65536, 34464, 30000}, {65536, 4464}},
-      {5000, 1500, 4000, 4000, {4000, 2500, 1000}, {1500, 1500, 1000}},
-      {10, ~0u, std::uint64_t{1} << 33, 10, {65536, 65536}, {10}},
-  };
-  for (const Case& c : cases) {
-    RecordingInput input(c.available, c.limit);
-    RecordingOutput output;
-    EXPECT_EQ(BinaryChannelUtilities::Copy(input, output, c.count), c.copied) << c.count;
-    EXPECT_EQ(input.requests, c.requests) << c.count;
-    EXPECT_EQ(output.writes, c.writes) << c.count;
-    EXPECT_TRUE(output.intact) << c.count;
-    EXPECT_EQ(input.position, c.copied) << c.count;  // nothing read past the count
-  }
+  ExpectCopy(250000, ~0u, 200000, 200000, {65536, 65536, 65536, 3392}, {65536, 65536, 65536, 3392});
+  ExpectCopy(10, ~0u, 0, 0, {}, {});
+  ExpectCopy(70000, ~0u, 100000, 70000, {65536, 34464, 30000}, {65536, 4464});
+  ExpectCopy(5000, 1500, 4000, 4000, {4000, 2500, 1000}, {1500, 1500, 1000});
+  ExpectCopy(10, ~0u, std::uint64_t{1} << 33, 10, {65536, 65536}, {10});
 }
 
 TEST(Copy, RefFormsRefuseEmptyChannelsTouchingNeitherSide) {
