@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "Conduit/Location.h"
 
 using Conduit::Location;

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "Strata/IOException.h"
 #include "Strata/IllegalArgumentException.h"
 #include "Strata/MemoryOBinaryChannel.h"

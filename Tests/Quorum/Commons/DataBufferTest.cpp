@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "Quorum/Commons/DataBufferIBinaryChannel.h"
 #include "Quorum/Commons/DataBufferOBinaryChannel.h"
 #include "Strata/IOException.h"
@@ -24,14 +22,14 @@ TEST(DataBufferChannels, InputReadsTheSharedBufferAndEndsEarlierWhenItShrinks) {
   const auto buffer = Strata::MakeRef<Buffer>(10000u);
   (*buffer)[4095] = 7;
   DataBufferIBinaryChannel<unsigned char> input{Strata::Ref<const Buffer>(buffer)};
-  std::vector<unsigned char> read(10000);
-  EXPECT_EQ(input.Read(read.data(), 4096), 4096u);
+  unsigned char read[10000];
+  EXPECT_EQ(input.Read(read, 4096), 4096u);
   EXPECT_EQ(read[4095], 7);
   buffer->Resize(4000);
   EXPECT_EQ(input.GetAvailable(), 0u);
-  EXPECT_EQ(input.Read(read.data(), 1), 0u);
+  EXPECT_EQ(input.Read(read, 1), 0u);
   buffer->Resize(4100);
-  EXPECT_EQ(input.Read(read.data(), 10000), 4u);
+  EXPECT_EQ(input.Read(read, 10000), 4u);
   input.Close();
-  EXPECT_EQ(input.Read(read.data(), 1), 0u);
+  EXPECT_EQ(input.Read(read, 1), 0u);
 }
