@@ -58,7 +58,7 @@ TEST(Mail, FailedParseThrowsEveryTimeAndLeavesTheMailUnchanged) {
     mail.SetHeader(header, value);
     const Mail before = mail;
     for (int attempt = 0; attempt < 2; ++attempt) {
-      EXPECT_EQ(MessageOf<MailException>([&] { get(mail); }),
+      EXPECT_EQ(MessageOf<MailException>(std::bind_front(get, std::ref(mail))),
                 std::string("Failed to parse header: ") + message);
     }
     EXPECT_EQ(mail, before);
