@@ -4,11 +4,11 @@
 
 #include <string>
 
-#include "MailTesting.h"
+#include "MailTestSupport.h"
 #include "Quorum/Server/Mail/ContentDispositionParameters.h"
 #include "Strata/IllegalArgumentException.h"
 
-using MailTesting::U;
+using MailTest::U;
 using Quorum::Server::Mail::ContentDisposition;
 using Quorum::Server::Mail::ContentDispositionParameters;
 using Quorum::Server::Mail::Disposition;

@@ -2,11 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "ChannelTesting.h"
+#include "MailTestSupport.h"
+
 #include "Strata/IOException.h"
 #include "Strata/IllegalArgumentException.h"
 
-using ChannelTesting::ByteWriter;
+using MailTest::ByteWriter;
 using Quorum::Server::Mail::Disposition;
 using Strata::UniString;
 
@@ -51,25 +52,24 @@ TEST(Disposition, ParseMatchesExactlyAndLeavesTheResultAloneOtherwise) {
 
 TEST(Disposition, OtherNumbersAreKeptAndHaveNoText) {
   Disposition seven;
-  EXPECT_EQ(ChannelTesting::ReadBytes(seven, ByteWriter().Short(7).Raw({9}).Get()), 1u);
+  EXPECT_EQ(MailTest::ReadFrom(ByteWriter().Short(7).Raw({9}).Get(), seven), 1u);
   EXPECT_EQ(static_cast<int>(seven), 7);
   EXPECT_EQ(seven.ToString(), UniString());
   EXPECT_NE(seven, Disposition::Inline);
 
   Disposition negative;
-  ChannelTesting::ReadBytes(negative, ByteWriter().Short(-2).Get());
+  MailTest::ReadFrom(ByteWriter().Short(-2).Get(), negative);
   EXPECT_EQ(static_cast<int>(negative), -2);
 
   const Disposition converted(static_cast<Disposition::Type>(0x12345));
   EXPECT_EQ(static_cast<int>(converted), 0x12345);
-  EXPECT_EQ(ChannelTesting::WriteBytes(converted), (ChannelTesting::Bytes{0x23, 0x45}));
+  EXPECT_EQ(MailTest::BytesOf(converted), (MailTest::Bytes{0x23, 0x45}));
 }
 
 TEST(Disposition, TakesExactlyOneShortOnAChannel) {
-  EXPECT_EQ(ChannelTesting::WriteBytes(Disposition()), (ChannelTesting::Bytes{0, 1}));
-  EXPECT_EQ(ChannelTesting::WriteBytes(Disposition(Disposition::Attachment)),
-            (ChannelTesting::Bytes{0, 0}));
+  EXPECT_EQ(MailTest::BytesOf(Disposition()), (MailTest::Bytes{0, 1}));
+  EXPECT_EQ(MailTest::BytesOf(Disposition(Disposition::Attachment)), (MailTest::Bytes{0, 0}));
   Disposition kept(Disposition::Attachment);
-  EXPECT_THROW(ChannelTesting::ReadBytes(kept, ByteWriter().Raw({0}).Get()), Strata::IOException);
+  EXPECT_THROW(MailTest::ReadFrom(ByteWriter().Raw({0}).Get(), kept), Strata::IOException);
   EXPECT_EQ(kept, Disposition::Attachment);
 }

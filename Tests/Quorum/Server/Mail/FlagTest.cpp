@@ -2,12 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "ChannelTesting.h"
+#include "MailTestSupport.h"
+
 #include "Quorum/Server/Mail/MailFlags.h"
 #include "Strata/IOException.h"
 #include "Strata/IllegalArgumentException.h"
 
-using ChannelTesting::ByteWriter;
+using MailTest::ByteWriter;
 using Quorum::Server::Mail::Flag;
 using Quorum::Server::Mail::MailFlags;
 using Strata::UniString;
@@ -46,12 +47,12 @@ TEST(Flag, WellKnownNames) {
 }
 
 TEST(Flag, ChannelFormIsTheNameAndReadTakesItUnchecked) {
-  EXPECT_EQ(ChannelTesting::WriteBytes(Flag("Ab")), ByteWriter().String(u"Ab").Get());
+  EXPECT_EQ(MailTest::BytesOf(Flag("Ab")), ByteWriter().String(u"Ab").Get());
   Flag flag("Read");
-  ChannelTesting::ReadBytes(flag, ByteWriter().String(u"").Get());
+  MailTest::ReadFrom(ByteWriter().String(u"").Get(), flag);
   EXPECT_FALSE(flag.IsValid());
   Flag kept("Read");
-  EXPECT_THROW(ChannelTesting::ReadBytes(kept, ByteWriter().UnsignedInt(3).Raw({0, 65}).Get()),
+  EXPECT_THROW(MailTest::ReadFrom(ByteWriter().UnsignedInt(3).Raw({0, 65}).Get(), kept),
                Strata::IOException);
   EXPECT_EQ(kept.GetName(), UniString("Read"));
 }

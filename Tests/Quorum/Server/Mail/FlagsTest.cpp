@@ -5,15 +5,14 @@
 #include <string>
 #include <vector>
 
-#include "ChannelTesting.h"
-#include "MailTesting.h"
+#include "MailTestSupport.h"
 #include "Quorum/Server/Mail/MailFlags.h"
 #include "Strata/IOException.h"
 #include "Strata/IllegalArgumentException.h"
 
-using ChannelTesting::ByteWriter;
-using MailTesting::ExpectIllegalArgument;
-using MailTesting::NamesOf;
+using MailTest::ByteWriter;
+using MailTest::ExpectIllegalArgument;
+using MailTest::NamesOf;
 using Quorum::Server::Mail::Flag;
 using Quorum::Server::Mail::Flags;
 using Quorum::Server::Mail::MailFlags;
@@ -116,7 +115,7 @@ TEST(Flags, EqualityIgnoresOrderAndStoredCase) {
 
 TEST(Flags, EmptySetPrintsNothingAndWritesOnlyTheCountZero) {
   EXPECT_EQ(Flags().ToString(), UniString());
-  EXPECT_EQ(ChannelTesting::WriteBytes(Flags()), (ChannelTesting::Bytes{0, 0, 0, 0}));
+  EXPECT_EQ(MailTest::BytesOf(Flags()), (MailTest::Bytes{0, 0, 0, 0}));
   Flags flags = Of({"Read"});
   EXPECT_TRUE(flags.Clear().IsEmpty());
 }
@@ -124,27 +123,26 @@ TEST(Flags, EmptySetPrintsNothingAndWritesOnlyTheCountZero) {
 TEST(Flags, ChannelRoundTripKeepsOrderAndCase) {
   Flags flags = Of({"Read", "with space", "a,b", "\u00fcber"});
   flags.Remove("read");
-  const Flags copy = ChannelTesting::RoundTrip(flags);
+  const Flags copy = MailTest::RoundTrip(flags);
   EXPECT_EQ(copy.ToString(), flags.ToString());
   EXPECT_EQ(copy, flags);
 }
 
 TEST(Flags, ReadMergesCaseVariantsAndTakesNamesUnchecked) {
   Flags flags;
-  ChannelTesting::ReadBytes(flags,
-                            ByteWriter().UnsignedInt(3).Strings({u"Read", u"", u"READ"}).Get());
+  MailTest::ReadFrom(ByteWriter().UnsignedInt(3).Strings({u"Read", u"", u"READ"}).Get(), flags);
   EXPECT_EQ(flags.GetSize(), 2u);
   EXPECT_EQ(flags.ToString(), UniString("READ,"));  // the empty name prints as nothing
 }
 
 TEST(Flags, TruncatedOrHostileChannelThrowsAndKeepsTheContents) {
-  const ChannelTesting::Bytes inputs[] = {
+  const MailTest::Bytes inputs[] = {
       ByteWriter().UnsignedInt(4000000000u).Raw({0, 0, 0}).Get(),
       ByteWriter().UnsignedInt(1).UnsignedInt(4000000000u).Raw({0}).Get(),
   };
-  for (const ChannelTesting::Bytes& bytes : inputs) {
+  for (const MailTest::Bytes& bytes : inputs) {
     Flags flags = Of({"Read", "Draft"});
-    EXPECT_THROW(ChannelTesting::ReadBytes(flags, bytes), Strata::IOException);
+    EXPECT_THROW(MailTest::ReadFrom(bytes, flags), Strata::IOException);
     EXPECT_EQ(flags.ToString(), UniString("Read,Draft"));
   }
 }

@@ -2,9 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "MailTestSupport.h"
+
 #include <string>
 
-#include "ChannelTesting.h"
 #include "Quorum/Server/Mail/InvalidHeaderNameException.h"
 #include "Strata/IOException.h"
 #include "Strata/IllegalArgumentException.h"
@@ -66,20 +67,20 @@ TEST(Header, ToStringShowsNameAndValueUnquoted) {
 }
 
 TEST(Header, ChannelReadTakesAnyNameAndCommitsOnlyWholeHeaders) {
-  using ChannelTesting::ByteWriter;
+  using MailTest::ByteWriter;
   const Header header("Subject", UniString(u"\u00fcber \"x\""));
-  const Header copy = ChannelTesting::RoundTrip(header);
+  const Header copy = MailTest::RoundTrip(header);
   EXPECT_EQ(copy.GetName(), header.GetName());
   EXPECT_EQ(copy.GetValue(), header.GetValue());
 
   Header odd;
-  ChannelTesting::ReadBytes(odd, ByteWriter().String(u"no good:").String(u"v").Get());
+  MailTest::ReadFrom(ByteWriter().String(u"no good:").String(u"v").Get(), odd);
   EXPECT_EQ(odd.GetName(), UniString("no good:"));
-  ChannelTesting::ReadBytes(odd, ByteWriter().String(u"").String(u"v").Get());
+  MailTest::ReadFrom(ByteWriter().String(u"").String(u"v").Get(), odd);
   EXPECT_FALSE(odd.IsValid());
 
-  EXPECT_THROW(ChannelTesting::ReadBytes(
-                   odd, ByteWriter().String(u"To").UnsignedInt(4000000000u).Raw({1, 2}).Get()),
+  EXPECT_THROW(MailTest::ReadFrom(
+                   ByteWriter().String(u"To").UnsignedInt(4000000000u).Raw({1, 2}).Get(), odd),
                Strata::IOException);
   EXPECT_FALSE(odd.IsValid());
   EXPECT_EQ(odd.GetValue(), UniString("v"));

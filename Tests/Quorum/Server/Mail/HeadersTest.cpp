@@ -6,15 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "ChannelTesting.h"
-#include "MailTesting.h"
+#include "MailTestSupport.h"
 #include "Quorum/Server/Mail/InvalidHeaderNameException.h"
 #include "Strata/IOException.h"
 #include "Strata/IllegalArgumentException.h"
 
-using ChannelTesting::ByteWriter;
-using MailTesting::ExpectIllegalArgument;
-using MailTesting::NamesOf;
+using MailTest::ByteWriter;
+using MailTest::ExpectIllegalArgument;
+using MailTest::NamesOf;
 using Quorum::Server::Mail::Header;
 using Quorum::Server::Mail::Headers;
 using Quorum::Server::Mail::InvalidHeaderNameException;
@@ -128,25 +127,25 @@ TEST(Headers, CopyKeepsOrderAndMoveEmptiesTheSource) {
 }
 
 TEST(Headers, EmptyCollectionWritesOnlyTheCountZero) {
-  EXPECT_EQ(ChannelTesting::WriteBytes(Headers()), (ChannelTesting::Bytes{0, 0, 0, 0}));
+  EXPECT_EQ(MailTest::BytesOf(Headers()), (MailTest::Bytes{0, 0, 0, 0}));
 }
 
 TEST(Headers, ChannelRoundTripKeepsOrderNamesAndValues) {
   Headers headers = OneTwoThree();
   headers.Set("X-Odd", UniString(u"\"quoted\" \\ \u00e9"));
   headers.Remove("Two");
-  const Headers copy = ChannelTesting::RoundTrip(headers);
+  const Headers copy = MailTest::RoundTrip(headers);
   EXPECT_EQ(copy, headers);
   EXPECT_EQ(NamesOf(copy), NamesOf(headers));
 }
 
 TEST(Headers, ReadMergesNamesThatDifferOnlyInCaseAndTakesAnyName) {
   Headers headers;
-  ChannelTesting::ReadBytes(headers,
-                            ByteWriter()
-                                .UnsignedInt(4)
-                                .Strings({u"To", u"x", u"", u"e", u"a b", u"s", u"TO", u"y"})
-                                .Get());
+  MailTest::ReadFrom(ByteWriter()
+                         .UnsignedInt(4)
+                         .Strings({u"To", u"x", u"", u"e", u"a b", u"s", u"TO", u"y"})
+                         .Get(),
+                     headers);
   EXPECT_EQ(NamesOf(headers), (std::vector<std::string>{"TO", "", "a b"}));
   Header to;
   ASSERT_TRUE(headers.Get("to", to));
@@ -155,16 +154,16 @@ TEST(Headers, ReadMergesNamesThatDifferOnlyInCaseAndTakesAnyName) {
 }
 
 TEST(Headers, TruncatedOrHostileChannelThrowsAndKeepsTheContents) {
-  const ChannelTesting::Bytes inputs[] = {
+  const MailTest::Bytes inputs[] = {
       {},
       ByteWriter().UnsignedInt(4000000000u).Raw({0, 0, 0}).Get(),
       ByteWriter().UnsignedInt(2).String(u"A").String(u"1").Get(),
       ByteWriter().UnsignedInt(1).String(u"A").Get(),
       ByteWriter().UnsignedInt(1).String(u"A").UnsignedInt(2000000000u).Raw({0, 65}).Get(),
   };
-  for (const ChannelTesting::Bytes& bytes : inputs) {
+  for (const MailTest::Bytes& bytes : inputs) {
     Headers headers = OneTwoThree();
-    EXPECT_THROW(ChannelTesting::ReadBytes(headers, bytes), Strata::IOException);
+    EXPECT_THROW(MailTest::ReadFrom(bytes, headers), Strata::IOException);
     EXPECT_EQ(NamesOf(headers), NamesOf(OneTwoThree()));
   }
 }

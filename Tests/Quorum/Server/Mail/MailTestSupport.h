@@ -1,9 +1,12 @@
 // Test helpers: UTF-16 literals as text, messages of expected exceptions, the
-// bytes a value writes to a typed channel and reading values back from bytes.
+// bytes a value writes to a typed channel, channel bytes built by hand and
+// reading values back from bytes.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <initializer_list>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -11,6 +14,7 @@
 
 #include "Strata/IChannelX.h"
 #include "Strata/IOException.h"
+#include "Strata/IllegalArgumentException.h"
 #include "Strata/MemoryIBinaryChannel.h"
 #include "Strata/MemoryOBinaryChannel.h"
 #include "Strata/OChannelX.h"
@@ -78,5 +82,62 @@ void ExpectTruncatedReadsLeaveUnchanged(const T& target, const T& value) {
     EXPECT_EQ(copy, target) << keep << " bytes";
   }
 }
+
+// The stored names of a collection, in storage order.
+template <typename Collection>
+std::vector<std::string> NamesOf(const Collection& collection) {
+  std::vector<std::string> names;
+  for (const auto& item : collection.Enumerate()) names.push_back(item.GetName().ToCStr());
+  return names;
+}
+
+// Runs `action` and expects Strata::IllegalArgumentException with code -50,
+// `message`, and `sourceFile` as the place that raised it.
+template <typename Action>
+void ExpectIllegalArgument(Action action, const char* message, const char* sourceFile) {
+  try {
+    action();
+    ADD_FAILURE() << "expected: " << message;
+  } catch (const Strata::IllegalArgumentException& e) {
+    EXPECT_STREQ(e.what(), message);
+    EXPECT_EQ(e.GetErrorCode(), -50);
+    EXPECT_STREQ(e.GetSourceFile(), sourceFile);
+  }
+}
+
+// Builds channel bytes by hand, in the typed channel's byte form.
+class ByteWriter {
+ public:
+  ByteWriter& UnsignedInt(std::uint32_t value) {
+    for (int shift = 24; shift >= 0; shift -= 8) bytes_.push_back((value >> shift) & 0xFF);
+    return *this;
+  }
+  ByteWriter& Short(std::int16_t value) {
+    const auto bits = static_cast<std::uint16_t>(value);
+    bytes_.push_back(bits >> 8);
+    bytes_.push_back(bits & 0xFF);
+    return *this;
+  }
+  ByteWriter& String(const std::u16string& text) {
+    UnsignedInt(static_cast<std::uint32_t>(text.size()));
+    for (const char16_t c : text) {
+      bytes_.push_back(c >> 8);
+      bytes_.push_back(c & 0xFF);
+    }
+    return *this;
+  }
+  ByteWriter& Strings(std::initializer_list<std::u16string> texts) {
+    for (const std::u16string& text : texts) String(text);
+    return *this;
+  }
+  ByteWriter& Raw(std::initializer_list<unsigned char> bytes) {
+    bytes_.insert(bytes_.end(), bytes);
+    return *this;
+  }
+  const Bytes& Get() const { return bytes_; }
+
+ private:
+  Bytes bytes_;
+};
 
 }  // namespace MailTest

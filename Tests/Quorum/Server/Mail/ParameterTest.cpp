@@ -4,13 +4,12 @@
 
 #include <string>
 
-#include "ChannelTesting.h"
-#include "MailTesting.h"
+#include "MailTestSupport.h"
 #include "Quorum/Server/Mail/InvalidParameterNameException.h"
 #include "Strata/IOException.h"
 #include "Strata/IllegalArgumentException.h"
 
-using MailTesting::U;
+using MailTest::U;
 using Quorum::Server::Mail::InvalidParameterNameException;
 using Quorum::Server::Mail::Parameter;
 using Strata::UniString;
@@ -124,16 +123,16 @@ TEST(Parameter, EqualityIgnoresNameCaseButNotValueCase) {
 }
 
 TEST(Parameter, ChannelRoundTripAndTruncationLeaveNoHalfValue) {
-  using ChannelTesting::ByteWriter;
+  using MailTest::ByteWriter;
   const Parameter parameter("name", U(u"\"\\\u00e9"));
-  EXPECT_EQ(ChannelTesting::RoundTrip(parameter), parameter);
+  EXPECT_EQ(MailTest::RoundTrip(parameter), parameter);
 
   Parameter unchecked;
-  ChannelTesting::ReadBytes(unchecked, ByteWriter().String(u"a b").String(u"v").Get());
+  MailTest::ReadFrom(ByteWriter().String(u"a b").String(u"v").Get(), unchecked);
   EXPECT_EQ(unchecked.GetName(), UniString("a b"));
 
   Parameter kept("keep", "me");
-  EXPECT_THROW(ChannelTesting::ReadBytes(kept, ByteWriter().String(u"x").Raw({0, 0}).Get()),
+  EXPECT_THROW(MailTest::ReadFrom(ByteWriter().String(u"x").Raw({0, 0}).Get(), kept),
                Strata::IOException);
   EXPECT_EQ(kept, Parameter("keep", "me"));
 }

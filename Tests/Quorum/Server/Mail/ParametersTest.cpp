@@ -5,16 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "ChannelTesting.h"
-#include "MailTesting.h"
+#include "MailTestSupport.h"
 #include "Quorum/Server/Mail/InvalidParameterNameException.h"
 #include "Strata/IOException.h"
 #include "Strata/IllegalArgumentException.h"
 
-using ChannelTesting::ByteWriter;
-using MailTesting::ExpectIllegalArgument;
-using MailTesting::NamesOf;
-using MailTesting::U;
+using MailTest::ByteWriter;
+using MailTest::ExpectIllegalArgument;
+using MailTest::NamesOf;
+using MailTest::U;
 using Quorum::Server::Mail::InvalidParameterNameException;
 using Quorum::Server::Mail::Parameter;
 using Quorum::Server::Mail::Parameters;
@@ -135,25 +134,25 @@ TEST(Parameters, ParseRefusesMalformedTextAndLeavesTheResultAlone) {
 }
 
 TEST(Parameters, EmptyCollectionWritesOnlyTheCountZero) {
-  EXPECT_EQ(ChannelTesting::WriteBytes(Parameters()), (ChannelTesting::Bytes{0, 0, 0, 0}));
+  EXPECT_EQ(MailTest::BytesOf(Parameters()), (MailTest::Bytes{0, 0, 0, 0}));
 }
 
 TEST(Parameters, ChannelRoundTripKeepsOrder) {
   Parameters parameters = XYZ();
   parameters.Remove("x");
-  const Parameters copy = ChannelTesting::RoundTrip(parameters);
+  const Parameters copy = MailTest::RoundTrip(parameters);
   EXPECT_EQ(NamesOf(copy), (std::vector<std::string>{"z", "y"}));
   EXPECT_EQ(copy, parameters);
 }
 
 TEST(Parameters, TruncatedOrHostileChannelThrowsAndKeepsTheContents) {
-  const ChannelTesting::Bytes inputs[] = {
+  const MailTest::Bytes inputs[] = {
       ByteWriter().UnsignedInt(4000000000u).Raw({0, 0, 0}).Get(),
       ByteWriter().UnsignedInt(2).String(u"a").String(u"1").String(u"b").Get(),
   };
-  for (const ChannelTesting::Bytes& bytes : inputs) {
+  for (const MailTest::Bytes& bytes : inputs) {
     Parameters parameters = XYZ();
-    EXPECT_THROW(ChannelTesting::ReadBytes(parameters, bytes), Strata::IOException);
+    EXPECT_THROW(MailTest::ReadFrom(bytes, parameters), Strata::IOException);
     EXPECT_EQ(NamesOf(parameters), NamesOf(XYZ()));
   }
 }
