@@ -1,20 +1,19 @@
+#include "Quorum/Server/Mail/AddressList.h"
+
 #include <gtest/gtest.h>
 
 #include "MailTestSupport.h"
-#include "Quorum/Server/Mail/AddressList.h"
-#include "Strata/IllegalArgumentException.h"
 #include "Strata/IllegalReferenceException.h"
 
 using namespace Quorum::Server::Mail;
 using MailTest::MessageOf;
-using MailTest::U;
 using Strata::IllegalArgumentException;
 using Strata::UniString;
 
 namespace {
 
-Address Make(std::u16string_view personal, const char* id = ":Inbox:ann") {
-  return Address(MailboxId(UniString(id)), U(personal));
+Address Make(const char* personal, const char* id = ":Inbox:ann") {
+  return Address(MailboxId(UniString(id)), personal);
 }
 
 AddressList ListOf(std::initializer_list<Address> addresses) {
@@ -36,54 +35,39 @@ AddressList ReadList(std::initializer_list<Address> items) {
 
 }  // namespace
 
-TEST(AddressList, TextFormJoinsWithOneSemicolon) {
-  EXPECT_TRUE(AddressList().ToString().IsEmpty());
-  EXPECT_EQ(ListOf({Make(u"A"), Make(u"B", ":Sent:bo")}).ToString(),
-            U(u"\"A\" <:Inbox:ann>;\"B\" <:Sent:bo>"));
+TEST(AddressList, TextFormJoinsWithOneSemicolonAndParsesBack) {
+  EXPECT_EQ(ListOf({Make("A"), Make("B", ":Sent:bo")}).ToString(),
+            UniString("\"A\" <:Inbox:ann>;\"B\" <:Sent:bo>"));
   // An invalid item prints as nothing, after its separator.
-  EXPECT_EQ(ReadList({Make(u"A"), Address(), Make(u"C")}).ToString(),
-            U(u"\"A\" <:Inbox:ann>;;\"C\" <:Inbox:ann>"));
-}
-
-TEST(AddressList, SemicolonsInsideQuotesAndBracketsBelongToTheAddress) {
-  const AddressList list = ListOf({Make(u"Doe; John", ":Inbox:a;b"), Make(u"x>\"<;\\y"),
-                                   Make(u"J\u00f6rg",
-                                        "Gr\xC3\xBC\xC3\x9F"
-                                        "e:Inbox:a:b:c")});
+  EXPECT_EQ(ReadList({Make("A"), Address(), Make("C")}).ToString(),
+            UniString("\"A\" <:Inbox:ann>;;\"C\" <:Inbox:ann>"));
+  // Semicolons inside quotes and brackets belong to the address.
+  const AddressList list = ListOf({Make("Doe; John", ":Inbox:a;b"), Make("x>\"<;\\y")});
   AddressList parsed;
   ASSERT_TRUE(AddressList::Parse(list.ToString(), parsed)) << list.ToString().ToCStr();
   EXPECT_EQ(parsed, list);
+  ASSERT_TRUE(AddressList::Parse(UniString(), parsed));
+  EXPECT_TRUE(parsed.IsEmpty());
 }
 
 TEST(AddressList, ParseRefusesMalformedTextWithoutTouchingTheResult) {
-  const char16_t* malformed[] = {
-      u"\"A\" <:Inbox:>; \"B\" <:Inbox:>",
-      u"\"A\" <:Inbox:> ;\"B\" <:Inbox:>",
-      u"\"A\" <:Inbox:>;",
-      u";\"A\" <:Inbox:>",
-      u"\"A\" <:Inbox:>;;\"B\" <:Inbox:>",
-      u"\"A\" <:Inbox:>,\"B\" <:Inbox:>",
-      u"\"A\" <:Inbox:>;B <:Inbox:>",
-      u" ",
-  };
-  const AddressList before = ListOf({Make(u"Keep")});
-  for (const char16_t* text : malformed) {
+  const AddressList before = ListOf({Make("Keep")});
+  for (const UniString& text :
+       MailTest::Texts("\"A\" <:Inbox:>; \"B\" <:Inbox:>", "\"A\" <:Inbox:> ;\"B\" <:Inbox:>",
+                       "\"A\" <:Inbox:>;", ";\"A\" <:Inbox:>", "\"A\" <:Inbox:>;;\"B\" <:Inbox:>",
+                       "\"A\" <:Inbox:>,\"B\" <:Inbox:>", "\"A\" <:Inbox:>;B <:Inbox:>", " ")) {
     AddressList result = before;
-    EXPECT_FALSE(AddressList::Parse(U(text), result)) << U(text).ToCStr();
+    EXPECT_FALSE(AddressList::Parse(text, result)) << text.ToCStr();
     EXPECT_EQ(result, before);
   }
-  AddressList result = before;
-  EXPECT_TRUE(AddressList::Parse(UniString(), result));
-  EXPECT_TRUE(result.IsEmpty());
 }
 
 TEST(AddressList, KeepsDuplicatesInOrderAndRemovesTheFirst) {
-  AddressList list = ListOf({Make(u"A"), Make(u"B"), Make(u"A")});
-  EXPECT_NE(list, ListOf({Make(u"B"), Make(u"A"), Make(u"A")}));
-  EXPECT_TRUE(list.Remove(Make(u"A")));
-  EXPECT_EQ(list, ListOf({Make(u"B"), Make(u"A")}));
-  EXPECT_TRUE(list.Contains(Make(u"A")));
-  EXPECT_FALSE(list.Remove(Make(u"C")));
+  AddressList list = ListOf({Make("A"), Make("B"), Make("A")});
+  EXPECT_NE(list, ListOf({Make("B"), Make("A"), Make("A")}));
+  EXPECT_TRUE(list.Remove(Make("A")));
+  EXPECT_EQ(list, ListOf({Make("B"), Make("A")}));
+  EXPECT_FALSE(list.Remove(Make("C")));
   EXPECT_EQ(MessageOf<Strata::IllegalReferenceException>([&] { list.Get(2); }),
             "Invalid index: 2 index is out of legal index range [0..2].");
   for (const auto& action :
@@ -95,32 +79,29 @@ TEST(AddressList, KeepsDuplicatesInOrderAndRemovesTheFirst) {
 }
 
 TEST(AddressList, AppendOfAListChecksEveryItemBeforeAddingAny) {
-  AddressList list = ListOf({Make(u"A")});
+  AddressList list = ListOf({Make("A")});
   EXPECT_EQ(MessageOf<IllegalArgumentException>([&] { list.Append(AddressList()); }),
             "Invalid address list: list is empty.");
   EXPECT_EQ(MessageOf<IllegalArgumentException>([&] {
-              list.Append(ReadList({Make(u"B"), Address(), Address()}));
+              list.Append(ReadList({Make("B"), Address(), Address()}));
             }),
             "Invalid address list: item [1] is not valid.");
-  EXPECT_EQ(list, ListOf({Make(u"A")}));
-  list.Append(ListOf({Make(u"B")}));
+  EXPECT_EQ(list, ListOf({Make("A")}));
+  list.Append(ListOf({Make("B")}));
   list.Append(list);  // copies each item present at the call once
-  EXPECT_EQ(list, ListOf({Make(u"A"), Make(u"B"), Make(u"A"), Make(u"B")}));
+  EXPECT_EQ(list, ListOf({Make("A"), Make("B"), Make("A"), Make("B")}));
 }
 
 TEST(AddressList, ChannelFormIsTheCountThenEachAddress) {
-  const AddressList list = ListOf({Make(u"A"), Make(u"B;", ":Sent:x")});
+  const AddressList list = ListOf({Make("A"), Make("B;", ":Sent:x")});
   EXPECT_EQ(MailTest::BytesOf(list), MailTest::WrittenBy([&](Strata::OChannelX& c) {
               c.WriteUnsignedInt(2);
               for (const Address& item : list.Enumerate()) item.Write(c);
             }));
   EXPECT_EQ(MailTest::RoundTrip(list), list);
-  MailTest::ExpectTruncatedReadsLeaveUnchanged(ListOf({Make(u"Keep")}), list);
-}
-
-TEST(AddressList, HostileCountEndsInAnIOExceptionWithoutAllocatingForIt) {
-  AddressList target = ListOf({Make(u"Keep")});
+  MailTest::ExpectTruncatedReadsLeaveUnchanged(ListOf({Make("Keep")}), list);
+  AddressList target = ListOf({Make("Keep")});
   const MailTest::Bytes hostile{0xEE, 0x6B, 0x28, 0x00, 1, 2, 3};  // 4,000,000,000 items
   EXPECT_THROW(MailTest::ReadFrom(hostile, target), Strata::IOException);
-  EXPECT_EQ(target, ListOf({Make(u"Keep")}));
+  EXPECT_EQ(target, ListOf({Make("Keep")}));
 }

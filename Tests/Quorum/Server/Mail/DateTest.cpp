@@ -1,27 +1,24 @@
+#include "Quorum/Server/Mail/Date.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
 
 #include "MailTestSupport.h"
-#include "Quorum/Server/Mail/Date.h"
-#include "Strata/IllegalArgumentException.h"
 
 using Quorum::Server::Mail::Date;
 using Strata::UniString;
 
 TEST(Date, PrintsAndParsesDecimalNumbers) {
-  EXPECT_EQ(Date().ToString(), UniString("0"));
   for (const int value : {0, -1, 1700000000, INT_MAX, INT_MIN}) {
     Date parsed(42);
     ASSERT_TRUE(Date::Parse(Date(value).ToString(), parsed)) << value;
     EXPECT_EQ(parsed, value);
   }
-}
-
-TEST(Date, ParseRefusesWithoutTouchingTheResult) {
+  EXPECT_EQ(Date(-12).ToString(), UniString("-12"));
   for (const char* bad : {"x", " 1", "1 ", "+1", "2147483648", "-2147483649", "1.5", "-"}) {
     Date date(42);
-    EXPECT_FALSE(Date::Parse(UniString(bad), date)) << bad;
+    EXPECT_FALSE(Date::Parse(bad, date)) << bad;
     EXPECT_EQ(date, 42);
   }
   Date date;
@@ -30,15 +27,9 @@ TEST(Date, ParseRefusesWithoutTouchingTheResult) {
             "Invalid date string: string is empty.");
 }
 
-TEST(Date, OrdersAsSignedNumbers) {
-  EXPECT_TRUE(Date(-1) < 0);
+TEST(Date, OrdersAsSignedNumbersAndCrossesChannelsAsOneInt) {
   EXPECT_TRUE(Date(-1) < Date(0));
   EXPECT_TRUE(Date(INT_MIN) < Date(INT_MAX));
-  EXPECT_TRUE(Date(5) >= 5);
-  EXPECT_TRUE(Date(5) != Date(4));
-}
-
-TEST(Date, CrossesChannelsAsOneInt) {
   EXPECT_EQ(MailTest::BytesOf(Date(-2)), (MailTest::Bytes{0xFF, 0xFF, 0xFF, 0xFE}));
   EXPECT_EQ(MailTest::RoundTrip(Date(INT_MIN)), INT_MIN);
   MailTest::ExpectTruncatedReadsLeaveUnchanged(Date(7), Date(-2));

@@ -1,12 +1,9 @@
 // Test helpers: UTF-16 literals as text, messages of expected exceptions, the
-// bytes a value writes to a typed channel, channel bytes built by hand and
-// reading values back from bytes.
+// bytes a value writes to a typed channel and reading values back from bytes.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <initializer_list>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -23,8 +20,15 @@ namespace MailTest {
 
 using Bytes = std::vector<unsigned char>;
 
-// UniString(u"...") is ambiguous; U(u"...") is not.
+// A UTF-16 literal as text.
 inline Strata::UniString U(std::u16string_view units) { return Strata::UniString(units); }
+
+// The arguments as texts: a table of inputs for a loop. (Call arguments are
+// laid out densely by clang-format, braced lists of such texts one a line.)
+template <typename... Text>
+std::vector<Strata::UniString> Texts(const Text&... texts) {
+  return {Strata::UniString(texts)...};
+}
 
 // The message of the Exception `action` throws, or "(nothing thrown)".
 template <typename Exception, typename Action>
@@ -104,40 +108,5 @@ void ExpectIllegalArgument(Action action, const char* message, const char* sourc
     EXPECT_STREQ(e.GetSourceFile(), sourceFile);
   }
 }
-
-// Builds channel bytes by hand, in the typed channel's byte form.
-class ByteWriter {
- public:
-  ByteWriter& UnsignedInt(std::uint32_t value) {
-    for (int shift = 24; shift >= 0; shift -= 8) bytes_.push_back((value >> shift) & 0xFF);
-    return *this;
-  }
-  ByteWriter& Short(std::int16_t value) {
-    const auto bits = static_cast<std::uint16_t>(value);
-    bytes_.push_back(bits >> 8);
-    bytes_.push_back(bits & 0xFF);
-    return *this;
-  }
-  ByteWriter& String(const std::u16string& text) {
-    UnsignedInt(static_cast<std::uint32_t>(text.size()));
-    for (const char16_t c : text) {
-      bytes_.push_back(c >> 8);
-      bytes_.push_back(c & 0xFF);
-    }
-    return *this;
-  }
-  ByteWriter& Strings(std::initializer_list<std::u16string> texts) {
-    for (const std::u16string& text : texts) String(text);
-    return *this;
-  }
-  ByteWriter& Raw(std::initializer_list<unsigned char> bytes) {
-    bytes_.insert(bytes_.end(), bytes);
-    return *this;
-  }
-  const Bytes& Get() const { return bytes_; }
-
- private:
-  Bytes bytes_;
-};
 
 }  // namespace MailTest

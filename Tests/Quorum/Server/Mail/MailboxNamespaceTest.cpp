@@ -1,9 +1,9 @@
+#include "Quorum/Server/Mail/MailboxNamespace.h"
+
 #include <gtest/gtest.h>
 
 #include "MailTestSupport.h"
 #include "Quorum/Server/Mail/InvalidMailboxNamespaceNameException.h"
-#include "Quorum/Server/Mail/MailboxNamespace.h"
-#include "Strata/IllegalArgumentException.h"
 
 using MailTest::MessageOf;
 using Quorum::Server::Mail::InvalidMailboxNamespaceNameException;
@@ -17,25 +17,20 @@ MailboxNamespace Ns(const char* text) { return MailboxNamespace(UniString(text))
 
 }  // namespace
 
-TEST(MailboxNamespace, NamespaceRule) {
+TEST(MailboxNamespace, NamesAreNameCharactersInLevelsJoinedBySlashes) {
   for (const char* good : {"Projects", "a/b/c", "my_box-2", "a//b", "\xC3\x84pfel/2024"}) {
-    EXPECT_TRUE(MailboxNamespace::IsValidName(UniString(good))) << good;
+    EXPECT_TRUE(MailboxNamespace::IsValidName(good)) << good;
   }
   for (const char* bad : {"", "/", "/a", "a/", "a b", "a:b", "a.b"}) {
-    EXPECT_FALSE(MailboxNamespace::IsValidName(UniString(bad))) << bad;
+    EXPECT_FALSE(MailboxNamespace::IsValidName(bad)) << bad;
   }
-}
-
-TEST(MailboxNamespace, ConstructorAndParseRefuseEmptyAndMalformedText) {
   EXPECT_EQ(MessageOf<IllegalArgumentException>([] { Ns(""); }),
             "Invalid mailbox namespace name: name is empty.");
   EXPECT_EQ(MessageOf<InvalidMailboxNamespaceNameException>([] { Ns("a/"); }),
             "Invalid mailbox namespace name: 'a/'");
   MailboxNamespace result = Ns("Keep");
-  EXPECT_FALSE(MailboxNamespace::Parse(UniString("/"), result));
+  EXPECT_FALSE(MailboxNamespace::Parse("/", result));
   EXPECT_EQ(result, Ns("Keep"));
-  EXPECT_TRUE(MailboxNamespace::Parse(UniString("x/y"), result));
-  EXPECT_EQ(result.GetName(), UniString("x/y"));
   EXPECT_EQ(MessageOf<IllegalArgumentException>([&] { MailboxNamespace::Parse({}, result); }),
             "Invalid mailbox namespace string: string is empty.");
 }
@@ -44,19 +39,14 @@ TEST(MailboxNamespace, AppendInsertsOneSeparatorOnlyBetweenLevels) {
   MailboxNamespace ns;
   EXPECT_EQ(ns.Append(Ns("a/b")).GetName(), UniString("a/b"));
   EXPECT_EQ(ns.Append(UniString("c/d")).GetName(), UniString("a/b/c/d"));
-  MailboxNamespace self = Ns("x/y");
-  EXPECT_EQ(self.Append(self).GetName(), UniString("x/y/x/y"));
-}
-
-TEST(MailboxNamespace, FailedAppendLeavesTheNamespaceUnchanged) {
-  MailboxNamespace ns = Ns("a");
+  EXPECT_EQ(ns.Append(ns).GetName(), UniString("a/b/c/d/a/b/c/d"));
   EXPECT_EQ(MessageOf<IllegalArgumentException>([&] { ns.Append(MailboxNamespace()); }),
             "Invalid mailbox namespace: namespace is empty.");
   EXPECT_EQ(MessageOf<IllegalArgumentException>([&] { ns.Append(UniString()); }),
             "Invalid mailbox namespace name: name is empty.");
   EXPECT_EQ(MessageOf<InvalidMailboxNamespaceNameException>([&] { ns.Append(UniString("b c")); }),
             "Invalid mailbox namespace name: 'b c'");
-  EXPECT_EQ(ns, Ns("a"));
+  EXPECT_EQ(ns, Ns("a/b/c/d/a/b/c/d"));
 }
 
 TEST(MailboxNamespace, ParentDropsTheLastLevel) {

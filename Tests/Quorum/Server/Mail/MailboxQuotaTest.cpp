@@ -1,19 +1,20 @@
+// MailboxQuota and MailboxUsage share their channel form; truncated reads are
+// checked here.
+#include "Quorum/Server/Mail/MailboxQuota.h"
+
 #include <gtest/gtest.h>
 
 #include "MailTestSupport.h"
-#include "Quorum/Server/Mail/MailboxQuota.h"
 
 using Quorum::Server::Mail::MailboxQuota;
 
 TEST(MailboxQuota, IsValidWhileTheSoftLimitIsNotAboveTheHardLimit) {
   MailboxQuota quota;
   EXPECT_EQ(quota, MailboxQuota(4294967295u, 4294967295u));
-  EXPECT_TRUE(quota.IsValid());
   quota.SetHardLimit(100);
   EXPECT_FALSE(quota.IsValid());
   quota.SetSoftLimit(100);
   EXPECT_TRUE(quota.IsValid());
-  EXPECT_NE(MailboxQuota(100, 1), MailboxQuota(1, 100));
 }
 
 TEST(MailboxQuota, CrossesChannelsHardLimitFirst) {
