@@ -1,7 +1,5 @@
 #include "Quorum/Server/Mail/CaseInsensitiveTable.h"
 
-#include <gtest/gtest.h>
-
 #include <stdexcept>
 
 #include "MailTestSupport.h"

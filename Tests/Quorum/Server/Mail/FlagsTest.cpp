@@ -1,11 +1,8 @@
 #include "Quorum/Server/Mail/Flags.h"
 
-#include <gtest/gtest.h>
-
 #include "MailTestSupport.h"
 
-using Quorum::Server::Mail::Flag;
-using Quorum::Server::Mail::Flags;
+using namespace Quorum::Server::Mail;
 using Strata::UniString;
 
 namespace {
@@ -39,21 +36,22 @@ TEST(Flags, RemovingASetRemovesWhatIsPresent) {
 }
 
 TEST(Flags, ArgumentChecksUseTheirOwnMessagesAndChangeNothing) {
-  using MailTest::ExpectIllegalArgument;
+  using MailTest::FaultOf;
+  using Strata::IllegalArgumentException;
   Flags flags = Of({"Read"});
   const Flags none;
-  const char* emptyName = "Invalid flag name: name is empty.";
-  const char* invalid = "Invalid flag: flag is not valid.";
-  const char* emptySet = "Invalid flags: flags is empty.";
-  const char* source = "Source/Quorum/Server/Mail/Flags.cpp";
-  ExpectIllegalArgument([&] { flags.Set(UniString()); }, emptyName, source);
-  ExpectIllegalArgument([&] { flags.Remove(UniString()); }, emptyName, source);
-  ExpectIllegalArgument([&] { flags.Contains(UniString()); }, emptyName, source);
-  ExpectIllegalArgument([&] { flags.Set(Flag()); }, invalid, source);
-  ExpectIllegalArgument([&] { flags.Remove(Flag()); }, invalid, source);
-  ExpectIllegalArgument([&] { flags.Contains(Flag()); }, invalid, source);
-  ExpectIllegalArgument([&] { flags.Set(none); }, emptySet, source);
-  ExpectIllegalArgument([&] { flags.Remove(none); }, emptySet, source);
-  ExpectIllegalArgument([&] { flags.Contains(none); }, emptySet, source);
+  const std::string source = " (Source/Quorum/Server/Mail/Flags.cpp, -50)";
+  const std::string emptyName = "Invalid flag name: name is empty." + source;
+  const std::string invalid = "Invalid flag: flag is not valid." + source;
+  const std::string emptySet = "Invalid flags: flags is empty." + source;
+  EXPECT_EQ(FaultOf<IllegalArgumentException>([&] { flags.Set(UniString()); }), emptyName);
+  EXPECT_EQ(FaultOf<IllegalArgumentException>([&] { flags.Remove(UniString()); }), emptyName);
+  EXPECT_EQ(FaultOf<IllegalArgumentException>([&] { flags.Contains(UniString()); }), emptyName);
+  EXPECT_EQ(FaultOf<IllegalArgumentException>([&] { flags.Set(Flag()); }), invalid);
+  EXPECT_EQ(FaultOf<IllegalArgumentException>([&] { flags.Remove(Flag()); }), invalid);
+  EXPECT_EQ(FaultOf<IllegalArgumentException>([&] { flags.Contains(Flag()); }), invalid);
+  EXPECT_EQ(FaultOf<IllegalArgumentException>([&] { flags.Set(none); }), emptySet);
+  EXPECT_EQ(FaultOf<IllegalArgumentException>([&] { flags.Remove(none); }), emptySet);
+  EXPECT_EQ(FaultOf<IllegalArgumentException>([&] { flags.Contains(none); }), emptySet);
   EXPECT_EQ(flags.ToString(), UniString("Read"));
 }

@@ -1,5 +1,6 @@
-// Test helpers: UTF-16 literals as text, messages of expected exceptions, the
-// bytes a value writes to a typed channel and reading values back from bytes.
+// Test helpers (this header brings GoogleTest along): tables of texts,
+// messages of expected exceptions, the bytes a value writes to a typed
+// channel and reading values back from bytes.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "Strata/IChannelX.h"
@@ -49,6 +51,25 @@ Bytes WrittenBy(Writer write) {
   write(channel);
   const unsigned char* data = memory.GetBuffer();
   return data == nullptr ? Bytes() : Bytes(data, data + memory.GetSize());
+}
+
+// The bytes of `items` written in turn: unsigned ints as such, texts as
+// strings, anything else by its Write.
+template <typename... Item>
+Bytes WrittenAs(const Item&... items) {
+  return WrittenBy([&](Strata::OChannelX& channel) {
+    const auto write = [&](const auto& item) {
+      using T = std::decay_t<decltype(item)>;
+      if constexpr (std::is_same_v<T, unsigned int>) {
+        channel.WriteUnsignedInt(item);
+      } else if constexpr (std::is_convertible_v<T, Strata::UniString>) {
+        channel.WriteUniString(item);
+      } else {
+        item.Write(channel);
+      }
+    };
+    (write(items), ...);
+  });
 }
 
 template <typename T>
@@ -95,18 +116,17 @@ std::vector<std::string> NamesOf(const Collection& collection) {
   return names;
 }
 
-// Runs `action` and expects Strata::IllegalArgumentException with code -50,
-// `message`, and `sourceFile` as the place that raised it.
-template <typename Action>
-void ExpectIllegalArgument(Action action, const char* message, const char* sourceFile) {
+// What the Exception `action` throws, as "message (source file, error code)",
+// or "(nothing thrown)".
+template <typename Exception, typename Action>
+std::string FaultOf(Action action) {
   try {
     action();
-    ADD_FAILURE() << "expected: " << message;
-  } catch (const Strata::IllegalArgumentException& e) {
-    EXPECT_STREQ(e.what(), message);
-    EXPECT_EQ(e.GetErrorCode(), -50);
-    EXPECT_STREQ(e.GetSourceFile(), sourceFile);
+  } catch (const Exception& e) {
+    const char* file = e.GetSourceFile() == nullptr ? "" : e.GetSourceFile();
+    return std::string(e.what()) + " (" + file + ", " + std::to_string(e.GetErrorCode()) + ")";
   }
+  return "(nothing thrown)";
 }
 
 }  // namespace MailTest

@@ -5,14 +5,12 @@
 #include "LoadTimeUser.h"
 #include "Quorum/Server/Mail/MailboxNamespace.h"
 
-using Quorum::Server::Mail::MailboxNames;
-
 // LoadTimeUser is a library of its own that copied the constants in its
 // static initialisers, while it was being loaded.
 TEST(MailboxNames, AreReadyForStaticInitialisersOfLinkingLibraries) {
   EXPECT_EQ(LoadTimeUser::InboxCopy.GetName(), Strata::UniString("Inbox"));
   EXPECT_EQ(LoadTimeUser::SentCopy.GetName(), Strata::UniString("Sent"));
   EXPECT_EQ(LoadTimeUser::SeparatorCopy, u'/');
-  EXPECT_EQ(MailboxNames::Inbox, LoadTimeUser::InboxCopy);
+  EXPECT_EQ(Quorum::Server::Mail::MailboxNames::Inbox, LoadTimeUser::InboxCopy);
   EXPECT_EQ(Quorum::Server::Mail::MailboxNamespace::SeparatorCharacter, u'/');
 }

@@ -1,13 +1,10 @@
 #include "Quorum/Server/Mail/MailboxNamespace.h"
 
-#include <gtest/gtest.h>
-
 #include "MailTestSupport.h"
 #include "Quorum/Server/Mail/InvalidMailboxNamespaceNameException.h"
 
+using namespace Quorum::Server::Mail;
 using MailTest::MessageOf;
-using Quorum::Server::Mail::InvalidMailboxNamespaceNameException;
-using Quorum::Server::Mail::MailboxNamespace;
 using Strata::IllegalArgumentException;
 using Strata::UniString;
 
@@ -17,7 +14,7 @@ MailboxNamespace Ns(const char* text) { return MailboxNamespace(UniString(text))
 
 }  // namespace
 
-TEST(MailboxNamespace, NamesAreNameCharactersInLevelsJoinedBySlashes) {
+TEST(MailboxNamespace, NamesAreLevelsOfNameCharactersJoinedBySlashes) {
   for (const char* good : {"Projects", "a/b/c", "my_box-2", "a//b", "\xC3\x84pfel/2024"}) {
     EXPECT_TRUE(MailboxNamespace::IsValidName(good)) << good;
   }
@@ -38,19 +35,17 @@ TEST(MailboxNamespace, NamesAreNameCharactersInLevelsJoinedBySlashes) {
 TEST(MailboxNamespace, AppendInsertsOneSeparatorOnlyBetweenLevels) {
   MailboxNamespace ns;
   EXPECT_EQ(ns.Append(Ns("a/b")).GetName(), UniString("a/b"));
-  EXPECT_EQ(ns.Append(UniString("c/d")).GetName(), UniString("a/b/c/d"));
-  EXPECT_EQ(ns.Append(ns).GetName(), UniString("a/b/c/d/a/b/c/d"));
+  EXPECT_EQ(ns.Append(UniString("c")).Append(ns).GetName(), UniString("a/b/c/a/b/c"));
   EXPECT_EQ(MessageOf<IllegalArgumentException>([&] { ns.Append(MailboxNamespace()); }),
             "Invalid mailbox namespace: namespace is empty.");
   EXPECT_EQ(MessageOf<IllegalArgumentException>([&] { ns.Append(UniString()); }),
             "Invalid mailbox namespace name: name is empty.");
   EXPECT_EQ(MessageOf<InvalidMailboxNamespaceNameException>([&] { ns.Append(UniString("b c")); }),
             "Invalid mailbox namespace name: 'b c'");
-  EXPECT_EQ(ns, Ns("a/b/c/d/a/b/c/d"));
+  EXPECT_EQ(ns, Ns("a/b/c/a/b/c"));
 }
 
 TEST(MailboxNamespace, ParentDropsTheLastLevel) {
-  EXPECT_TRUE(MailboxNamespace().GetParent().IsEmpty());
   EXPECT_TRUE(Ns("a").GetParent().IsEmpty());
   EXPECT_EQ(Ns("a/b/c").GetParent(), Ns("a/b"));
   EXPECT_EQ(MessageOf<InvalidMailboxNamespaceNameException>([] { Ns("a//b").GetParent(); }),

@@ -2,8 +2,6 @@
 // checked here.
 #include "Quorum/Server/Mail/MailboxQuota.h"
 
-#include <gtest/gtest.h>
-
 #include "MailTestSupport.h"
 
 using Quorum::Server::Mail::MailboxQuota;

@@ -1,7 +1,5 @@
 #include "Quorum/Server/Mail/MailboxSessionInfo.h"
 
-#include <gtest/gtest.h>
-
 #include "MailTestSupport.h"
 
 using namespace Quorum::Server::Mail;
@@ -36,11 +34,8 @@ TEST(MailboxSessionInfo, DisplayAndChannelForms) {
                                        "client-id=desktop, owner-id=bob)"));
   EXPECT_EQ(MailboxSessionInfo().ToString(),
             UniString("MailboxSessionInfo(id=, mailbox-id=, client-id=, owner-id=)"));
-  EXPECT_EQ(MailTest::BytesOf(info), MailTest::WrittenBy([](Strata::OChannelX& c) {
-              for (const char* s : {"s1", "Projects", "Inbox", "alice", "desktop", "bob"}) {
-                c.WriteUniString(s);
-              }
-            }));
+  EXPECT_EQ(MailTest::BytesOf(info),
+            MailTest::WrittenAs("s1", "Projects", "Inbox", "alice", "desktop", "bob"));
   EXPECT_EQ(MailTest::RoundTrip(info), info);
   MailTest::ExpectTruncatedReadsLeaveUnchanged(MailboxSessionInfo(), info);
 }

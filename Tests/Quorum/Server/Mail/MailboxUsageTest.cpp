@@ -1,7 +1,5 @@
 #include "Quorum/Server/Mail/MailboxUsage.h"
 
-#include <gtest/gtest.h>
-
 #include "MailTestSupport.h"
 
 using Quorum::Server::Mail::MailboxUsage;
