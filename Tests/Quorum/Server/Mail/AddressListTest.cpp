@@ -8,18 +8,14 @@ using MailTest::MessageOf;
 using Strata::IllegalArgumentException;
 using Strata::UniString;
 
-namespace {
-
 const Address kA(MailboxId(UniString(":Inbox:ann")), "A");
 const Address kB(MailboxId(UniString(":Sent:bo")), "B;");
 
-AddressList ListOf(std::initializer_list<Address> addresses) {
+static AddressList ListOf(std::initializer_list<Address> addresses) {
   AddressList list;
   for (const Address& address : addresses) list.Append(address);
   return list;
 }
-
-}  // namespace
 
 TEST(AddressList, TextFormJoinsWithOneSemicolonAndParsesBack) {
   // An invalid item, which only a channel delivers, prints as nothing after its separator.
@@ -36,14 +32,11 @@ TEST(AddressList, TextFormJoinsWithOneSemicolonAndParsesBack) {
 }
 
 TEST(AddressList, ParseRefusesMalformedTextWithoutTouchingTheResult) {
-  for (const UniString& text :
-       MailTest::Texts("\"A\" <:Inbox:>; \"B\" <:Inbox:>", "\"A\" <:Inbox:> ;\"B\" <:Inbox:>",
-                       "\"A\" <:Inbox:>;", ";\"A\" <:Inbox:>", "\"A\" <:Inbox:>;;\"B\" <:Inbox:>",
-                       "\"A\" <:Inbox:>,\"B\" <:Inbox:>", "\"A\" <:Inbox:>;B <:Inbox:>", " ")) {
-    AddressList result = ListOf({kA});
-    EXPECT_FALSE(AddressList::Parse(text, result)) << text.ToCStr();
-    EXPECT_EQ(result, ListOf({kA}));
-  }
+  MailTest::ExpectParseRefuses(
+      ListOf({kA}), nullptr,
+      MailTest::Texts("\"A\" <:Inbox:>; \"B\" <:Inbox:>", "\"A\" <:Inbox:> ;\"B\" <:Inbox:>",
+                      "\"A\" <:Inbox:>;", ";\"A\" <:Inbox:>", "\"A\" <:Inbox:>;;\"B\" <:Inbox:>",
+                      "\"A\" <:Inbox:>,\"B\" <:Inbox:>", "\"A\" <:Inbox:>;B <:Inbox:>", " "));
 }
 
 TEST(AddressList, KeepsDuplicatesInOrderAndRemovesTheFirst) {
@@ -53,21 +46,18 @@ TEST(AddressList, KeepsDuplicatesInOrderAndRemovesTheFirst) {
   EXPECT_EQ(list, ListOf({kB, kA}));
   EXPECT_EQ(MessageOf<Strata::IllegalReferenceException>([&] { list.Get(2); }),
             "Invalid index: 2 index is out of legal index range [0..2].");
-  const std::string invalid = "Invalid address: address is not valid.";
-  EXPECT_EQ(MessageOf<IllegalArgumentException>([&] { list.Append(Address()); }), invalid);
-  EXPECT_EQ(MessageOf<IllegalArgumentException>([&] { list.Remove(Address()); }), invalid);
-  EXPECT_EQ(MessageOf<IllegalArgumentException>([&] { list.Contains(Address()); }), invalid);
+  EXPECT_EQ(MessageOf<IllegalArgumentException>([&] { list.Contains(Address()); }),
+            "Invalid address: address is not valid.");
 }
 
 TEST(AddressList, AppendOfAListChecksEveryItemBeforeAddingAny) {
   AddressList list = ListOf({kA});
-  EXPECT_EQ(MessageOf<IllegalArgumentException>([&] { list.Append(AddressList()); }),
-            "Invalid address list: list is empty.");
   AddressList invalid;
   MailTest::ReadFrom(MailTest::WrittenAs(3u, kB, Address(), Address()), invalid);
   EXPECT_EQ(MessageOf<IllegalArgumentException>([&] { list.Append(invalid); }),
             "Invalid address list: item [1] is not valid.");
-  EXPECT_EQ(list, ListOf({kA}));
+  EXPECT_EQ(MessageOf<IllegalArgumentException>([&] { list.Append(AddressList()); }),
+            "Invalid address list: list is empty.");
   list.Append(ListOf({kB}));
   list.Append(list);  // copies each item present at the call once
   EXPECT_EQ(list, ListOf({kA, kB, kA, kB}));

@@ -8,27 +8,22 @@ namespace {
 
 // An item whose copies start failing once `copiesLeft` runs out.
 struct FragileItem {
-  static int copiesLeft;
+  static inline int copiesLeft = 1000;
 
-  FragileItem() = default;
-  explicit FragileItem(const char* name) : name(name) {}
+  explicit FragileItem(const char* name = "") : name(name) {}
   FragileItem(const FragileItem& other) : name(other.name) {
     if (copiesLeft-- <= 0) throw std::runtime_error("copy failed");
   }
   FragileItem& operator=(const FragileItem&) = default;
   const Strata::UniString& GetName() const { return name; }
-  bool operator==(const FragileItem& other) const { return name == other.name; }
 
   Strata::UniString name;
 };
-int FragileItem::copiesLeft = 1000;
 
 }  // namespace
 
 TEST(CaseInsensitiveTable, StoreAbsentUndoesItsAppendsWhenACopyFails) {
-  using Table = Quorum::Server::Mail::internal::CaseInsensitiveTable<FragileItem>;
-  Table table;
-  Table other;
+  Quorum::Server::Mail::internal::CaseInsensitiveTable<FragileItem> table, other;
   for (const char* name : {"A", "B"}) table.Store(FragileItem(name));
   for (const char* name : {"b", "C", "D", "E"}) other.Store(FragileItem(name));
   FragileItem::copiesLeft = 2;  // C and D are copied, E fails

@@ -5,23 +5,17 @@
 #include "MailTestSupport.h"
 
 using Quorum::Server::Mail::Date;
-using Strata::UniString;
 
 TEST(Date, PrintsAndParsesDecimalNumbers) {
-  for (const int value : {0, -1, 1700000000, INT_MAX, INT_MIN}) {
+  EXPECT_EQ(Date(-12).ToString(), Strata::UniString("-12"));
+  for (const int value : {0, 1700000000, INT_MAX, INT_MIN}) {
     Date parsed(42);
     ASSERT_TRUE(Date::Parse(Date(value).ToString(), parsed)) << value;
     EXPECT_EQ(parsed, value);
   }
-  EXPECT_EQ(Date(-12).ToString(), UniString("-12"));
-  for (const char* bad : {"x", " 1", "1 ", "+1", "2147483648", "-2147483649", "1.5", "-"}) {
-    Date date(42);
-    EXPECT_FALSE(Date::Parse(bad, date)) << bad;
-    EXPECT_EQ(date, 42);
-  }
-  Date date;
-  EXPECT_EQ(MailTest::MessageOf<Strata::IllegalArgumentException>([&] { Date::Parse({}, date); }),
-            "Invalid date string: string is empty.");
+  MailTest::ExpectParseRefuses(
+      Date(42), "Invalid date string: string is empty.",
+      MailTest::Texts("x", " 1", "1 ", "+1", "2147483648", "-2147483649", "1.5", "-"));
 }
 
 TEST(Date, OrdersAsSignedNumbersAndCrossesChannelsAsOneInt) {

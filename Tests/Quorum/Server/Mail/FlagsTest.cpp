@@ -5,15 +5,11 @@
 using namespace Quorum::Server::Mail;
 using Strata::UniString;
 
-namespace {
-
-Flags Of(std::initializer_list<const char*> names) {
+static Flags Of(std::initializer_list<const char*> names) {
   Flags flags;
   for (const char* name : names) flags.Set(name);
   return flags;
 }
-
-}  // namespace
 
 TEST(Flags, SettingASetAddsOnlyAbsentFlagsAndKeepsStoredCase) {
   Flags flags = Of({"Read"});

@@ -10,9 +10,7 @@ using MailTest::FaultOf;
 using Strata::UniString;
 
 TEST(Header, NamesHoldOnlyAsciiLettersDigitsUnderscoreAndHyphen) {
-  for (const char* name : {"X-Mailer", "Content_ID9", "-", "_"}) {
-    EXPECT_EQ(Header(name).GetName(), UniString(name));
-  }
+  EXPECT_EQ(Header("Content_ID-9").GetName(), UniString("Content_ID-9"));
   for (const UniString& name : MailTest::Texts(u"X Mailer", u"Subject:", u"Na\u00efve", u"a=b",
                                                u"tab\there", u"\u0410bc", u"x.y", u"end\"")) {
     EXPECT_EQ(FaultOf<InvalidHeaderNameException>([&] { Header(name, "v"); }),
@@ -29,16 +27,11 @@ TEST(Header, EqualityIgnoresNameCaseButNotValueCase) {
   EXPECT_NE(Header("Subject", "Hi"), Header("Subjects", "Hi"));
 }
 
-TEST(Header, ToStringShowsNameAndValueUnquoted) {
-  EXPECT_EQ(Header("X", "a \"b\" \\c").ToString(), UniString("Header (name=X, value=a \"b\" \\c)"));
-  EXPECT_EQ(Header().ToString(), UniString("Header (name=, value=)"));
-}
-
 TEST(Header, ChannelFormIsNameThenValueAndReadTakesAnyName) {
   const MailTest::Bytes bytes = MailTest::WrittenAs("no good:", "\u00fcber \"x\"");
   Header odd;
   MailTest::ReadFrom(bytes, odd);
-  EXPECT_EQ(odd.GetName(), UniString("no good:"));
+  EXPECT_EQ(odd.ToString(), UniString("Header (name=no good:, value=\u00fcber \"x\")"));
   EXPECT_EQ(MailTest::BytesOf(odd), bytes);
   MailTest::ExpectTruncatedReadsLeaveUnchanged(Header("Keep", "me"), odd);
 }

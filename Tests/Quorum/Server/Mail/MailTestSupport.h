@@ -8,7 +8,6 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <type_traits>
 #include <vector>
 
 #include "Strata/IChannelX.h"
@@ -53,23 +52,18 @@ Bytes WrittenBy(Writer write) {
   return data == nullptr ? Bytes() : Bytes(data, data + memory.GetSize());
 }
 
+inline void WriteItem(Strata::OChannelX& c, unsigned int number) { c.WriteUnsignedInt(number); }
+inline void WriteItem(Strata::OChannelX& c, const char* text) { c.WriteUniString(text); }
+template <typename T>
+void WriteItem(Strata::OChannelX& c, const T& value) {
+  value.Write(c);
+}
+
 // The bytes of `items` written in turn: unsigned ints as such, texts as
-// strings, anything else by its Write.
+// strings, values by their Write.
 template <typename... Item>
 Bytes WrittenAs(const Item&... items) {
-  return WrittenBy([&](Strata::OChannelX& channel) {
-    const auto write = [&](const auto& item) {
-      using T = std::decay_t<decltype(item)>;
-      if constexpr (std::is_same_v<T, unsigned int>) {
-        channel.WriteUnsignedInt(item);
-      } else if constexpr (std::is_convertible_v<T, Strata::UniString>) {
-        channel.WriteUniString(item);
-      } else {
-        item.Write(channel);
-      }
-    };
-    (write(items), ...);
-  });
+  return WrittenBy([&](Strata::OChannelX& channel) { (WriteItem(channel, items), ...); });
 }
 
 template <typename T>
@@ -105,6 +99,23 @@ void ExpectTruncatedReadsLeaveUnchanged(const T& target, const T& value) {
     EXPECT_THROW(ReadFrom(Bytes(bytes.begin(), bytes.begin() + keep), copy), Strata::IOException)
         << keep << " bytes";
     EXPECT_EQ(copy, target) << keep << " bytes";
+  }
+}
+
+// T::Parse refuses the empty text with Strata::IllegalArgumentException and
+// `emptyMessage` (unless that is null) and each of `texts` by returning
+// false, always leaving the result equal to `keep`.
+template <typename T>
+void ExpectParseRefuses(const T& keep, const char* emptyMessage,
+                        const std::vector<Strata::UniString>& texts) {
+  T result = keep;
+  if (emptyMessage != nullptr) {
+    EXPECT_EQ(MessageOf<Strata::IllegalArgumentException>([&] { T::Parse({}, result); }),
+              emptyMessage);
+  }
+  for (const Strata::UniString& text : texts) {
+    EXPECT_FALSE(T::Parse(text, result)) << text.ToCStr();
+    EXPECT_EQ(result, keep) << text.ToCStr();
   }
 }
 

@@ -8,14 +8,10 @@ using namespace Quorum::Server::Mail;
 using MailTest::MessageOf;
 using Strata::UniString;
 
-namespace {
-
-MailboxId Id(const char* ns, const char* name, const char* owner) {
+static MailboxId Id(const char* ns, const char* name, const char* owner) {
   return MailboxId(*ns ? MailboxNamespace(UniString(ns)) : MailboxNamespace(),
                    MailboxName(UniString(name)), *owner ? OwnerId(UniString(owner)) : OwnerId());
 }
-
-}  // namespace
 
 TEST(MailboxId, ParseSplitsAtTheFirstTwoColonsAndRoundTrips) {
   MailboxId id;
@@ -26,11 +22,9 @@ TEST(MailboxId, ParseSplitsAtTheFirstTwoColonsAndRoundTrips) {
     ASSERT_TRUE(MailboxId::Parse(text, id)) << text.ToCStr();
     EXPECT_EQ(id.ToString(), text);
   }
-  for (const UniString& bad : MailTest::Texts("Inbox", ":Inbox", "::owner", "ns::", "/ns:Inbox:o",
-                                              "ns/:Inbox:o", "n s:Inbox:o", "ns:In-box:o")) {
-    EXPECT_FALSE(MailboxId::Parse(bad, id)) << bad.ToCStr();
-    EXPECT_EQ(id.ToString(), UniString("a_b-c:Entw\xC3\xBCrfe:J\xC3\xB6rg <x>"));
-  }
+  MailTest::ExpectParseRefuses(id, "Invalid mailbox id string: string is empty.",
+                               MailTest::Texts("Inbox", ":Inbox", "::owner", "ns::", "/ns:Inbox:o",
+                                               "ns/:Inbox:o", "n s:Inbox:o", "ns:In-box:o"));
 }
 
 TEST(MailboxId, ConstructorsReportEmptyMalformedAndNamelessInput) {
@@ -48,11 +42,9 @@ TEST(MailboxId, EqualityIsCaseSensitiveInEveryPartAndHashFollowsTheFormula) {
   EXPECT_NE(Id("a", "B", "c"), Id("A", "B", "c"));
   EXPECT_NE(Id("a", "B", "c"), Id("a", "b", "c"));
   EXPECT_NE(Id("a", "B", "c"), Id("a", "B", "C"));
-  const unsigned int hns = UniString("Projects/Old").GenerateHashValue();
-  const unsigned int hname = UniString("Sent").GenerateHashValue();
-  const unsigned int howner = UniString("owner1").GenerateHashValue();
-  EXPECT_EQ(Id("Projects/Old", "Sent", "owner1").GenerateHashValue(),
-            17u * 37u * 37u * 37u + hns * 37u * 37u + hname * 37u + howner);
+  const auto hash = [](const char* text) { return UniString(text).GenerateHashValue(); };
+  EXPECT_EQ(Id("a/b", "Sent", "o").GenerateHashValue(),
+            ((17u * 37u + hash("a/b")) * 37u + hash("Sent")) * 37u + hash("o"));
 }
 
 TEST(MailboxId, ChannelFormIsThreeStrings) {

@@ -22,12 +22,10 @@ TEST(MailboxName, NamesHoldOnlyLettersAndDigits) {
 }
 
 TEST(MailboxName, ParseRefusesWithoutTouchingTheResultAndReadTakesAnyText) {
-  MailboxName name(UniString("Inbox"));
-  EXPECT_FALSE(MailboxName::Parse("Old Mail", name));
-  EXPECT_EQ(name, MailboxName(UniString("Inbox")));
-  EXPECT_EQ(
-      MailTest::MessageOf<Strata::IllegalArgumentException>([&] { MailboxName::Parse({}, name); }),
-      "Invalid mailbox name string: string is empty.");
+  MailTest::ExpectParseRefuses(MailboxName(UniString("Inbox")),
+                               "Invalid mailbox name string: string is empty.",
+                               MailTest::Texts("Old Mail"));
+  MailboxName name;
   MailTest::ReadFrom(MailTest::WrittenAs("a_b"), name);
   EXPECT_EQ(name.GetName(), UniString("a_b"));
   MailTest::ExpectTruncatedReadsLeaveUnchanged(MailboxName(UniString("Inbox")), name);

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "LoadTimeUser.h"
-#include "Quorum/Server/Mail/MailboxNamespace.h"
 
 // LoadTimeUser is a library of its own that copied the constants in its
 // static initialisers, while it was being loaded.
@@ -12,5 +11,4 @@ TEST(MailboxNames, AreReadyForStaticInitialisersOfLinkingLibraries) {
   EXPECT_EQ(LoadTimeUser::SentCopy.GetName(), Strata::UniString("Sent"));
   EXPECT_EQ(LoadTimeUser::SeparatorCopy, u'/');
   EXPECT_EQ(Quorum::Server::Mail::MailboxNames::Inbox, LoadTimeUser::InboxCopy);
-  EXPECT_EQ(Quorum::Server::Mail::MailboxNamespace::SeparatorCharacter, u'/');
 }

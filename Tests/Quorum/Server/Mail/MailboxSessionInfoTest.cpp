@@ -5,20 +5,16 @@
 using namespace Quorum::Server::Mail;
 using Strata::UniString;
 
-namespace {
-
 const MailboxSessionId kSession(UniString("s1"));
 const MailboxId kMailbox(UniString("Projects:Inbox:alice"));
 const ClientId kClient(UniString("desktop"));
 const OwnerId kOwner(UniString("bob"));
 
-std::string RefusalOf(const MailboxSessionId& s, const MailboxId& m, const ClientId& c,
-                      const OwnerId& o) {
+static std::string RefusalOf(const MailboxSessionId& s, const MailboxId& m, const ClientId& c,
+                             const OwnerId& o) {
   return MailTest::MessageOf<Strata::IllegalArgumentException>(
       [&] { MailboxSessionInfo(s, m, c, o); });
 }
-
-}  // namespace
 
 TEST(MailboxSessionInfo, ConstructorChecksInOrderAndNamesTheFirstFault) {
   EXPECT_EQ(RefusalOf({}, {}, {}, {}), "Invalid mailbox session id: id is not valid.");
@@ -34,8 +30,7 @@ TEST(MailboxSessionInfo, DisplayAndChannelForms) {
                                        "client-id=desktop, owner-id=bob)"));
   EXPECT_EQ(MailboxSessionInfo().ToString(),
             UniString("MailboxSessionInfo(id=, mailbox-id=, client-id=, owner-id=)"));
-  EXPECT_EQ(MailTest::BytesOf(info),
-            MailTest::WrittenAs("s1", "Projects", "Inbox", "alice", "desktop", "bob"));
+  EXPECT_EQ(MailTest::BytesOf(info), MailTest::WrittenAs("s1", kMailbox, "desktop", "bob"));
   EXPECT_EQ(MailTest::RoundTrip(info), info);
   MailTest::ExpectTruncatedReadsLeaveUnchanged(MailboxSessionInfo(), info);
 }

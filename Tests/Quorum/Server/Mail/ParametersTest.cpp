@@ -4,18 +4,13 @@
 #include "Quorum/Server/Mail/InvalidParameterNameException.h"
 
 using namespace Quorum::Server::Mail;
-using MailTest::NamesOf;
 using Strata::UniString;
 
-namespace {
-
-Parameters XYZ() {
+static Parameters XYZ() {
   Parameters parameters;
   for (const char* name : {"x", "y", "z"}) parameters.Set(name, "1");
   return parameters;
 }
-
-}  // namespace
 
 TEST(Parameters, ArgumentChecksUseTheirOwnMessagesAndChangeNothing) {
   using MailTest::FaultOf;
@@ -27,14 +22,12 @@ TEST(Parameters, ArgumentChecksUseTheirOwnMessagesAndChangeNothing) {
   const std::string invalid = "Invalid parameter: parameter is not valid." + source;
   EXPECT_EQ(FaultOf<IllegalArgumentException>([&] { parameters.Set("", "v"); }), emptyName);
   EXPECT_EQ(FaultOf<IllegalArgumentException>([&] { parameters.Get("", out); }), emptyName);
-  EXPECT_EQ(FaultOf<IllegalArgumentException>([&] { parameters.Contains(""); }), emptyName);
-  EXPECT_EQ(FaultOf<IllegalArgumentException>([&] { parameters.Remove(""); }), emptyName);
   EXPECT_EQ(FaultOf<IllegalArgumentException>([&] { parameters.Set(Parameter()); }), invalid);
   EXPECT_EQ(FaultOf<IllegalArgumentException>([&] { parameters.Contains(Parameter()); }), invalid);
   EXPECT_EQ(FaultOf<IllegalArgumentException>([&] { parameters.Remove(Parameter()); }), invalid);
   EXPECT_THROW(parameters.Set("a=", "v"), InvalidParameterNameException);
   EXPECT_EQ(out, Parameter("keep", "me"));
-  EXPECT_EQ(NamesOf(parameters), NamesOf(XYZ()));
+  EXPECT_EQ(parameters.ToString(), XYZ().ToString());
 }
 
 TEST(Parameters, ParseOfToStringGivesEqualParametersForAwkwardValues) {
@@ -42,14 +35,14 @@ TEST(Parameters, ParseOfToStringGivesEqualParametersForAwkwardValues) {
   char16_t name = u'a';
   for (const UniString& value :
        MailTest::Texts(u"", u"\"", u"\\", u"\\\"", u"\"\\", u"a;b", u"a=b", u";", u"=", u"\";x=\"",
-                       u"x\";y=\"z", u"\"\"\"\"", u"end\\", u" lead and trail ", u"\u00fcber",
-                       u"\u65e5\u672c", u"\xD800", u"\xDC00", u"tab\tnew\nline")) {
+                       u"\"\"\"\"", u"end\\", u" lead and trail ", u"\u00fcber \u65e5\u672c",
+                       u"\xD800", u"\xDC00", u"tab\tnew\nline")) {
     parameters.Set(UniString(std::u16string(1, ++name)), value);
   }
   Parameters parsed;
   ASSERT_TRUE(Parameters::Parse(parameters.ToString(), parsed)) << parameters.ToString().ToCStr();
+  EXPECT_EQ(parsed.ToString(), parameters.ToString());
   EXPECT_EQ(parsed, parameters);
-  EXPECT_EQ(NamesOf(parsed), NamesOf(parameters));
 }
 
 TEST(Parameters, ParseKeepsTheFirstPlaceOfANameAndTheLastValue) {
@@ -61,12 +54,10 @@ TEST(Parameters, ParseKeepsTheFirstPlaceOfANameAndTheLastValue) {
 }
 
 TEST(Parameters, ParseRefusesMalformedTextAndLeavesTheResultAlone) {
-  for (const UniString& text : MailTest::Texts(
-           u"a=\"1\"; b=\"2\"", u"a=\"1\" ;b=\"2\"", u"a=\"1\";", u";a=\"1\"", u"a=\"1\";;b=\"2\"",
-           u"a=\"1\"b=\"2\"", u"a=\"1\",b=\"2\"", u";", u" ", u"a=1", u"a=\"1\";b", u"a=\"1\";b=2",
-           u"a=\"1\";b=\"2", u"a=\"1\\x\"", u"a = \"1\"", u"a=\"1\";\u00e9=\"2\"")) {
-    Parameters result = XYZ();
-    EXPECT_FALSE(Parameters::Parse(text, result)) << text.ToCStr();
-    EXPECT_EQ(NamesOf(result), NamesOf(XYZ()));
-  }
+  MailTest::ExpectParseRefuses(
+      XYZ(), nullptr,
+      MailTest::Texts(u"a=\"1\"; b=\"2\"", u"a=\"1\" ;b=\"2\"", u"a=\"1\";", u";a=\"1\"",
+                      u"a=\"1\";;b=\"2\"", u"a=\"1\"b=\"2\"", u"a=\"1\",b=\"2\"", u";", u" ",
+                      u"a=1", u"a=\"1\";b", u"a=\"1\";b=2", u"a=\"1\";b=\"2", u"a=\"1\\x\"",
+                      u"a = \"1\"", u"a=\"1\";\u00e9=\"2\""));
 }
