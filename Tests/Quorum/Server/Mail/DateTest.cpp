@@ -18,8 +18,7 @@ TEST(Date, PrintsAndParsesDecimalNumbers) {
       MailTest::Texts("x", " 1", "1 ", "+1", "2147483648", "-2147483649", "1.5", "-"));
 }
 
-TEST(Date, OrdersAsSignedNumbersAndCrossesChannelsAsOneInt) {
-  EXPECT_TRUE(Date(INT_MIN) < Date(-1));
+TEST(Date, CrossesChannelsAsOneInt) {
   EXPECT_EQ(MailTest::BytesOf(Date(-2)), (MailTest::Bytes{0xFF, 0xFF, 0xFF, 0xFE}));
   EXPECT_EQ(MailTest::RoundTrip(Date(INT_MIN)), INT_MIN);
   MailTest::ExpectTruncatedReadsLeaveUnchanged(Date(7), Date(-2));

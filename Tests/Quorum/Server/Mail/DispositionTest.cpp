@@ -4,7 +4,7 @@
 
 using Quorum::Server::Mail::Disposition;
 
-TEST(Disposition, WordsAreExactBothWays) {
+TEST(Disposition, WordsAreExactBothWaysAndAnyNumberCrossesChannelsAsOneShort) {
   EXPECT_EQ(Disposition(), Disposition::Inline);
   for (const auto& [type, word] : {std::pair(Disposition::Attachment, "attachment"),
                                    std::pair(Disposition::Inline, "inline")}) {
@@ -16,9 +16,7 @@ TEST(Disposition, WordsAreExactBothWays) {
   MailTest::ExpectParseRefuses(
       Disposition(Disposition::Attachment), "Invalid disposition string: string is empty.",
       MailTest::Texts("Inline", "INLINE", " inline", "inline ", "inlin", "attachments"));
-}
-
-TEST(Disposition, CrossesChannelsAsOneShortKeepingOtherNumbers) {
+  // On a channel: one short; other numbers are kept and have no word.
   EXPECT_EQ(MailTest::BytesOf(Disposition()), (MailTest::Bytes{0, 1}));
   EXPECT_EQ(MailTest::BytesOf(Disposition(Disposition::Attachment)), (MailTest::Bytes{0, 0}));
   const Disposition other = MailTest::RoundTrip(Disposition(static_cast<Disposition::Type>(-2)));

@@ -6,9 +6,7 @@
 #include "Quorum/Server/Mail/InvalidHeaderNameException.h"
 
 using namespace Quorum::Server::Mail;
-using MailTest::NamesOf;
 using Strata::UniString;
-using Names = std::vector<std::string>;
 
 static Headers OneTwoThree() {
   Headers headers;
@@ -26,9 +24,7 @@ TEST(Headers, ReplacingKeepsThePlaceAndRemovalMovesTheLastEntryIntoTheHole) {
       UniString("Headers (Header (name=Three, value=Three), Header (name=TWO, value=\"b\"))"));
   EXPECT_FALSE(headers.Remove(Header("two", "\"B\"")));  // the value must match exactly
   EXPECT_TRUE(headers.Remove(Header("two", "\"b\"")));   // the last entry: nothing moves
-  EXPECT_EQ(NamesOf(headers), (Names{"Three"}));
-  headers.Clear();
-  EXPECT_EQ(headers.ToString(), UniString("Headers ()"));
+  EXPECT_EQ(headers.ToString(), UniString("Headers (Header (name=Three, value=Three))"));
 }
 
 TEST(Headers, ArgumentChecksUseTheirOwnMessagesAndChangeNothing) {
@@ -51,7 +47,7 @@ TEST(Headers, ArgumentChecksUseTheirOwnMessagesAndChangeNothing) {
   EXPECT_FALSE(headers.Get("X Mailer", out));
   EXPECT_FALSE(headers.Remove("Sub:ject"));
   EXPECT_EQ(out, Header("Keep", "me"));
-  EXPECT_EQ(NamesOf(headers), NamesOf(OneTwoThree()));
+  EXPECT_EQ(headers.ToString(), OneTwoThree().ToString());
 }
 
 TEST(Headers, EqualityIgnoresOrderAndNameCaseButNotValueCase) {
@@ -66,17 +62,19 @@ TEST(Headers, EqualityIgnoresOrderAndNameCaseButNotValueCase) {
 }
 
 TEST(Headers, ChannelFormKeepsTheOrderAndReadMergesNamesDifferingInCase) {
+  EXPECT_EQ(Headers().ToString(), UniString("Headers ()"));
   EXPECT_EQ(MailTest::BytesOf(Headers()), (MailTest::Bytes{0, 0, 0, 0}));
   Headers headers = OneTwoThree();
   headers.Remove("One");
   const Headers copy = MailTest::RoundTrip(headers);
-  EXPECT_EQ(NamesOf(copy), NamesOf(headers));
+  EXPECT_EQ(copy.ToString(), headers.ToString());
   MailTest::ExpectTruncatedReadsLeaveUnchanged(OneTwoThree(), headers);
   // Read takes any name and trusts no count.
   MailTest::ReadFrom(MailTest::WrittenAs(4u, "To", "x", "", "e", "a b", "s", "TO", "y"), headers);
-  EXPECT_EQ(headers.ToString(), UniString("Headers (Header (name=TO, value=y), Header (name=, "
-                                          "value=e), Header (name=a b, value=s))"));
+  const UniString read(
+      "Headers (Header (name=TO, value=y), Header (name=, value=e), Header (name=a b, value=s))");
+  EXPECT_EQ(headers.ToString(), read);
   const MailTest::Bytes hostile{0xEE, 0x6B, 0x28, 0x00, 0, 0, 0};  // 4,000,000,000 headers
   EXPECT_THROW(MailTest::ReadFrom(hostile, headers), Strata::IOException);
-  EXPECT_EQ(NamesOf(headers), (Names{"TO", "", "a b"}));
+  EXPECT_EQ(headers.ToString(), read);
 }

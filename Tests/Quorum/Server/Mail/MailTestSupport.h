@@ -24,8 +24,8 @@ using Bytes = std::vector<unsigned char>;
 // A UTF-16 literal as text.
 inline Strata::UniString U(std::u16string_view units) { return Strata::UniString(units); }
 
-// The arguments as texts: a table of inputs for a loop. (Call arguments are
-// laid out densely by clang-format, braced lists of such texts one a line.)
+// The arguments as texts, a table of inputs for a loop: a call rather than a
+// braced list, which clang-format would spread one entry a line.
 template <typename... Text>
 std::vector<Strata::UniString> Texts(const Text&... texts) {
   return {Strata::UniString(texts)...};
@@ -52,15 +52,14 @@ Bytes WrittenBy(Writer write) {
   return data == nullptr ? Bytes() : Bytes(data, data + memory.GetSize());
 }
 
+// The bytes of `items` written in turn: unsigned ints as such, texts as
+// strings, values by their Write.
 inline void WriteItem(Strata::OChannelX& c, unsigned int number) { c.WriteUnsignedInt(number); }
 inline void WriteItem(Strata::OChannelX& c, const char* text) { c.WriteUniString(text); }
 template <typename T>
 void WriteItem(Strata::OChannelX& c, const T& value) {
   value.Write(c);
 }
-
-// The bytes of `items` written in turn: unsigned ints as such, texts as
-// strings, values by their Write.
 template <typename... Item>
 Bytes WrittenAs(const Item&... items) {
   return WrittenBy([&](Strata::OChannelX& channel) { (WriteItem(channel, items), ...); });
@@ -117,14 +116,6 @@ void ExpectParseRefuses(const T& keep, const char* emptyMessage,
     EXPECT_FALSE(T::Parse(text, result)) << text.ToCStr();
     EXPECT_EQ(result, keep) << text.ToCStr();
   }
-}
-
-// The stored names of a collection, in storage order.
-template <typename Collection>
-std::vector<std::string> NamesOf(const Collection& collection) {
-  std::vector<std::string> names;
-  for (const auto& item : collection.Enumerate()) names.push_back(item.GetName().ToCStr());
-  return names;
 }
 
 // What the Exception `action` throws, as "message (source file, error code)",

@@ -2,7 +2,6 @@
 
 #include "MailTestSupport.h"
 #include "Quorum/Server/Mail/InvalidMailboxIdException.h"
-#include "Quorum/Server/Mail/MailboxIdException.h"
 
 using namespace Quorum::Server::Mail;
 using MailTest::MessageOf;
@@ -30,9 +29,8 @@ TEST(MailboxId, ParseSplitsAtTheFirstTwoColonsAndRoundTrips) {
 TEST(MailboxId, ConstructorsReportEmptyMalformedAndNamelessInput) {
   EXPECT_EQ(MessageOf<Strata::IllegalArgumentException>([] { MailboxId{UniString()}; }),
             "Invalid mailbox id string: string is empty.");
-  EXPECT_EQ(MessageOf<MailboxIdException>([] { MailboxId{UniString("no colon")}; }),
-            "Invalid mailbox id: 'no colon'.");
-  EXPECT_THROW(MailboxId{UniString(":x-y:")}, InvalidMailboxIdException);
+  EXPECT_EQ(MessageOf<InvalidMailboxIdException>([] { MailboxId{UniString(":x-y:")}; }),
+            "Invalid mailbox id: ':x-y:'.");
   EXPECT_EQ(MessageOf<Strata::IllegalArgumentException>(
                 [] { MailboxId(MailboxNamespace(), MailboxName(), OwnerId(UniString("o"))); }),
             "Invalid mailbox name: mailbox name is not valid.");
@@ -48,7 +46,6 @@ TEST(MailboxId, EqualityIsCaseSensitiveInEveryPartAndHashFollowsTheFormula) {
 }
 
 TEST(MailboxId, ChannelFormIsThreeStrings) {
-  EXPECT_EQ(MailTest::BytesOf(MailboxId()), MailTest::Bytes(12, 0));
   const MailboxId id = Id("a/b", "Inbox", "o:w");
   EXPECT_EQ(MailTest::BytesOf(id), MailTest::WrittenAs("a/b", "Inbox", "o:w"));
   EXPECT_EQ(MailTest::RoundTrip(id), id);

@@ -8,12 +8,10 @@ using MailTest::FaultOf;
 using Strata::UniString;
 
 TEST(MailboxName, NamesHoldOnlyLettersAndDigits) {
-  for (const char* good : {"Inbox", "2024", "Entw\xC3\xBCrfe", "\xE6\x94\xB6\xE4\xBB\xB6"}) {
+  for (const char* good : {"Inbox", "2024", "Entw\xC3\xBCrfe", "\xE6\x94\xB6\xE4\xBB\xB6"})
     EXPECT_TRUE(MailboxName::IsValidName(good)) << good;
-  }
-  for (const char* bad : {"", "In box", "In_box", "In-box", "In:box", "In/box", "Inbox."}) {
+  for (const char* bad : {"", "In box", "In_box", "In-box", "In:box", "In/box", "Inbox."})
     EXPECT_FALSE(MailboxName::IsValidName(bad)) << bad;
-  }
   EXPECT_EQ(
       FaultOf<Strata::IllegalArgumentException>([] { MailboxName{UniString()}; }),
       "Invalid mailbox name: name is empty. (Source/Quorum/Server/Mail/MailboxName.cpp, -50)");

@@ -8,7 +8,6 @@
 // static initialisers, while it was being loaded.
 TEST(MailboxNames, AreReadyForStaticInitialisersOfLinkingLibraries) {
   EXPECT_EQ(LoadTimeUser::InboxCopy.GetName(), Strata::UniString("Inbox"));
-  EXPECT_EQ(LoadTimeUser::SentCopy.GetName(), Strata::UniString("Sent"));
   EXPECT_EQ(LoadTimeUser::SeparatorCopy, u'/');
   EXPECT_EQ(Quorum::Server::Mail::MailboxNames::Inbox, LoadTimeUser::InboxCopy);
 }

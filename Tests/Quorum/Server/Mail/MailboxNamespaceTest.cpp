@@ -11,12 +11,10 @@ using Strata::UniString;
 static MailboxNamespace Ns(const char* text) { return MailboxNamespace(UniString(text)); }
 
 TEST(MailboxNamespace, NamesAreLevelsOfNameCharactersJoinedBySlashes) {
-  for (const char* good : {"Projects", "a/b/c", "my_box-2", "a//b", "\xC3\x84pfel/2024"}) {
+  for (const char* good : {"Projects", "a/b/c", "my_box-2", "a//b", "\xC3\x84pfel/2024"})
     EXPECT_TRUE(MailboxNamespace::IsValidName(good)) << good;
-  }
-  for (const char* bad : {"", "/", "/a", "a/", "a b", "a:b", "a.b"}) {
+  for (const char* bad : {"", "/", "/a", "a/", "a b", "a:b", "a.b"})
     EXPECT_FALSE(MailboxNamespace::IsValidName(bad)) << bad;
-  }
   EXPECT_EQ(MessageOf<IllegalArgumentException>([] { Ns(""); }),
             "Invalid mailbox namespace name: name is empty.");
   EXPECT_EQ(MessageOf<InvalidMailboxNamespaceNameException>([] { Ns("a/"); }),

@@ -28,8 +28,6 @@ TEST(MailboxSessionInfo, DisplayAndChannelForms) {
   const MailboxSessionInfo info(kSession, kMailbox, kClient, kOwner);
   EXPECT_EQ(info.ToString(), UniString("MailboxSessionInfo(id=s1, mailbox-id=Projects:Inbox:alice, "
                                        "client-id=desktop, owner-id=bob)"));
-  EXPECT_EQ(MailboxSessionInfo().ToString(),
-            UniString("MailboxSessionInfo(id=, mailbox-id=, client-id=, owner-id=)"));
   EXPECT_EQ(MailTest::BytesOf(info), MailTest::WrittenAs("s1", kMailbox, "desktop", "bob"));
   EXPECT_EQ(MailTest::RoundTrip(info), info);
   MailTest::ExpectTruncatedReadsLeaveUnchanged(MailboxSessionInfo(), info);
