@@ -1,31 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "Conduit/Location.h"
 
 using Conduit::Location;
 
-TEST(Location, TheThreeFormsNameTheSamePath) {
+TEST(Location, TheThreeFormsNameTheSamePathComparedAsGiven) {
   const Location fromUtf8("folder/caf\xC3\xA9.txt");
-  const Location fromText(Strata::UniString(u"folder/caf\u00E9.txt"));
-  const Location fromPath(std::filesystem::path(u8"folder/caf\u00E9.txt"));
-  EXPECT_TRUE(fromUtf8 == fromText);
-  EXPECT_TRUE(fromText == fromPath);
-  EXPECT_TRUE(fromUtf8.GetPath().u8string() == u8"folder/caf\u00E9.txt");
-  EXPECT_EQ(fromUtf8.ToString(), Strata::UniString(u"folder/caf\u00E9.txt"));
+  EXPECT_TRUE(fromUtf8 == Location(Strata::UniString(u"folder/caf\u00E9.txt")));
+  EXPECT_TRUE(fromUtf8 == Location(std::filesystem::path(u8"folder/caf\u00E9.txt")));
   EXPECT_TRUE(fromUtf8.GetPath().filename().u8string() == u8"caf\u00E9.txt");
-}
-
-TEST(Location, IsAPlainValueComparedAsGiven) {
-  EXPECT_TRUE(Location().IsEmpty());
-  EXPECT_TRUE(Location(static_cast<const char*>(nullptr)).IsEmpty());
-  EXPECT_FALSE(Location("a.txt") == Location("b.txt"));
+  EXPECT_EQ(fromUtf8.ToString(), Strata::UniString(u"folder/caf\u00E9.txt"));
   EXPECT_FALSE(Location("a.txt") == Location("./a.txt"));  // no normalisation
-  Location original("a.txt");
-  Location copy = original;
-  copy = Location("b.txt");
-  EXPECT_TRUE(original == Location("a.txt"));
-  Location moved = std::move(copy);
-  EXPECT_TRUE(moved == Location("b.txt"));
+  EXPECT_TRUE(Location(static_cast<const char*>(nullptr)).IsEmpty());
 }

@@ -46,7 +46,7 @@ class QUORUM_MAIL_EXPORT Disposition {
   void Read(Strata::IChannelX& channel);
 
  private:
-  Type type_;
+  std::int32_t type_;
 };
 
 }  // namespace Quorum::Server::Mail

@@ -1,0 +1,69 @@
+// Feeds arbitrary bytes to the channel readers. The first byte picks the
+// value type; the rest is the channel. A read may fail, but only with a
+// Strata exception and without touching the target; a read that succeeds
+// must write bytes that read back to an equal value.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+#include "Quorum/Server/Mail/AddressList.h"
+#include "Quorum/Server/Mail/Mail.h"
+#include "Quorum/Server/Mail/MailFetchPlan.h"
+#include "Quorum/Server/Mail/MailboxSessionInfo.h"
+#include "Strata/IChannelX.h"
+#include "Strata/MemoryIBinaryChannel.h"
+#include "Strata/MemoryOBinaryChannel.h"
+#include "Strata/OChannelX.h"
+#include "Strata/StrataException.h"
+
+using namespace Quorum::Server::Mail;
+
+namespace {
+
+template <typename T>
+bool ReadFrom(const unsigned char* data, unsigned int size, T& value) {
+  Strata::MemoryIBinaryChannel bytes(data, size);
+  Strata::IChannelX channel(bytes);
+  try {
+    value.Read(channel);
+    return true;
+  } catch (const Strata::StrataException&) {
+    return false;
+  }
+}
+
+template <typename T>
+void Check(const unsigned char* data, unsigned int size) {
+  T value;
+  if (!ReadFrom(data, size, value)) {
+    if (!(value == T())) std::abort();  // a failed read changed the target
+    return;
+  }
+  Strata::MemoryOBinaryChannel written;
+  Strata::OChannelX channel(written);
+  value.Write(channel);
+  T again;
+  if (!ReadFrom(written.GetBuffer(), written.GetSize(), again) || !(again == value)) std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size == 0) return 0;
+  const auto rest = static_cast<unsigned int>(size - 1);
+  switch (data[0] % 4) {
+    case 0:
+      Check<Mail>(data + 1, rest);
+      break;
+    case 1:
+      Check<AddressList>(data + 1, rest);
+      break;
+    case 2:
+      Check<MailFetchPlan>(data + 1, rest);
+      break;
+    default:
+      Check<MailboxSessionInfo>(data + 1, rest);
+      break;
+  }
+  return 0;
+}
