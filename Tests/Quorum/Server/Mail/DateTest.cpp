@@ -1,41 +1,21 @@
-#include <gtest/gtest.h>
+#include "Quorum/Server/Mail/Date.h"
 
 #include <climits>
 
 #include "MailTestSupport.h"
-#include "Quorum/Server/Mail/Date.h"
-#include "Strata/IllegalArgumentException.h"
 
 using Quorum::Server::Mail::Date;
-using Strata::UniString;
 
 TEST(Date, PrintsAndParsesDecimalNumbers) {
-  EXPECT_EQ(Date().ToString(), UniString("0"));
-  for (const int value : {0, -1, 1700000000, INT_MAX, INT_MIN}) {
+  EXPECT_EQ(Date(-12).ToString(), Strata::UniString("-12"));
+  for (const int value : {0, 1700000000, INT_MAX, INT_MIN}) {
     Date parsed(42);
     ASSERT_TRUE(Date::Parse(Date(value).ToString(), parsed)) << value;
     EXPECT_EQ(parsed, value);
   }
-}
-
-TEST(Date, ParseRefusesWithoutTouchingTheResult) {
-  for (const char* bad : {"x", " 1", "1 ", "+1", "2147483648", "-2147483649", "1.5", "-"}) {
-    Date date(42);
-    EXPECT_FALSE(Date::Parse(UniString(bad), date)) << bad;
-    EXPECT_EQ(date, 42);
-  }
-  Date date;
-  EXPECT_EQ(MailTest::MessageOf<Strata::IllegalArgumentException>(
-                [&] { Date::Parse(UniString(), date); }),
-            "Invalid date string: string is empty.");
-}
-
-TEST(Date, OrdersAsSignedNumbers) {
-  EXPECT_TRUE(Date(-1) < 0);
-  EXPECT_TRUE(Date(-1) < Date(0));
-  EXPECT_TRUE(Date(INT_MIN) < Date(INT_MAX));
-  EXPECT_TRUE(Date(5) >= 5);
-  EXPECT_TRUE(Date(5) != Date(4));
+  MailTest::ExpectParseRefuses(
+      Date(42), "Invalid date string: string is empty.",
+      MailTest::Texts("x", " 1", "1 ", "+1", "2147483648", "-2147483649", "1.5", "-"));
 }
 
 TEST(Date, CrossesChannelsAsOneInt) {

@@ -1,75 +1,26 @@
 #include "Quorum/Server/Mail/Disposition.h"
 
-#include <gtest/gtest.h>
+#include "MailTestSupport.h"
 
-#include "ChannelTesting.h"
-#include "Strata/IOException.h"
-#include "Strata/IllegalArgumentException.h"
-
-using ChannelTesting::ByteWriter;
 using Quorum::Server::Mail::Disposition;
-using Strata::UniString;
 
-TEST(Disposition, DefaultIsInlineAndNumbersAreFixed) {
+TEST(Disposition, WordsAreExactBothWaysAndAnyNumberCrossesChannelsAsOneShort) {
   EXPECT_EQ(Disposition(), Disposition::Inline);
-  EXPECT_EQ(static_cast<int>(Disposition(Disposition::Attachment)), 0);
-  EXPECT_EQ(static_cast<int>(Disposition(Disposition::Inline)), 1);
-  EXPECT_NE(Disposition(Disposition::Attachment), Disposition());
-  EXPECT_TRUE(Disposition::Attachment != Disposition());
-  Disposition a(Disposition::Attachment);
-  Disposition b;
-  a.Swap(b);
-  EXPECT_EQ(a, Disposition::Inline);
-  EXPECT_EQ(b, Disposition::Attachment);
-}
-
-TEST(Disposition, TextFormsRoundTrip) {
-  for (const Disposition::Type type : {Disposition::Attachment, Disposition::Inline}) {
-    Disposition parsed(type == Disposition::Inline ? Disposition::Attachment : Disposition::Inline);
-    ASSERT_TRUE(Disposition::Parse(Disposition(type).ToString(), parsed));
+  for (const auto& [type, word] : {std::pair(Disposition::Attachment, "attachment"),
+                                   std::pair(Disposition::Inline, "inline")}) {
+    EXPECT_EQ(Disposition(type).ToString(), Strata::UniString(word));
+    Disposition parsed(static_cast<Disposition::Type>(9));
+    ASSERT_TRUE(Disposition::Parse(word, parsed));
     EXPECT_EQ(parsed, type);
   }
-  EXPECT_EQ(Disposition(Disposition::Attachment).ToString(), UniString("attachment"));
-  EXPECT_EQ(Disposition().ToString(), UniString("inline"));
-}
-
-TEST(Disposition, ParseMatchesExactlyAndLeavesTheResultAloneOtherwise) {
-  for (const char* text : {"Inline", "INLINE", "Attachment", " inline", "inline ", "inlin",
-                           "attachments", "inline;", "x"}) {
-    Disposition result(Disposition::Attachment);
-    EXPECT_FALSE(Disposition::Parse(text, result)) << text;
-    EXPECT_EQ(result, Disposition::Attachment);
-  }
-  Disposition result;
-  try {
-    Disposition::Parse(UniString(), result);
-    FAIL();
-  } catch (const Strata::IllegalArgumentException& e) {
-    EXPECT_STREQ(e.what(), "Invalid disposition string: string is empty.");
-  }
-}
-
-TEST(Disposition, OtherNumbersAreKeptAndHaveNoText) {
-  Disposition seven;
-  EXPECT_EQ(ChannelTesting::ReadBytes(seven, ByteWriter().Short(7).Raw({9}).Get()), 1u);
-  EXPECT_EQ(static_cast<int>(seven), 7);
-  EXPECT_EQ(seven.ToString(), UniString());
-  EXPECT_NE(seven, Disposition::Inline);
-
-  Disposition negative;
-  ChannelTesting::ReadBytes(negative, ByteWriter().Short(-2).Get());
-  EXPECT_EQ(static_cast<int>(negative), -2);
-
-  const Disposition converted(static_cast<Disposition::Type>(0x12345));
-  EXPECT_EQ(static_cast<int>(converted), 0x12345);
-  EXPECT_EQ(ChannelTesting::WriteBytes(converted), (ChannelTesting::Bytes{0x23, 0x45}));
-}
-
-TEST(Disposition, TakesExactlyOneShortOnAChannel) {
-  EXPECT_EQ(ChannelTesting::WriteBytes(Disposition()), (ChannelTesting::Bytes{0, 1}));
-  EXPECT_EQ(ChannelTesting::WriteBytes(Disposition(Disposition::Attachment)),
-            (ChannelTesting::Bytes{0, 0}));
-  Disposition kept(Disposition::Attachment);
-  EXPECT_THROW(ChannelTesting::ReadBytes(kept, ByteWriter().Raw({0}).Get()), Strata::IOException);
-  EXPECT_EQ(kept, Disposition::Attachment);
+  MailTest::ExpectParseRefuses(
+      Disposition(Disposition::Attachment), "Invalid disposition string: string is empty.",
+      MailTest::Texts("Inline", "INLINE", " inline", "inline ", "inlin", "attachments"));
+  // On a channel: one short; other numbers are kept and have no word.
+  EXPECT_EQ(MailTest::BytesOf(Disposition()), (MailTest::Bytes{0, 1}));
+  EXPECT_EQ(MailTest::BytesOf(Disposition(Disposition::Attachment)), (MailTest::Bytes{0, 0}));
+  const Disposition other = MailTest::RoundTrip(Disposition(static_cast<Disposition::Type>(-2)));
+  EXPECT_EQ(static_cast<int>(other), -2);
+  EXPECT_TRUE(other.ToString().IsEmpty());
+  MailTest::ExpectTruncatedReadsLeaveUnchanged(Disposition(), other);
 }

@@ -1,39 +1,19 @@
-// Test helpers shared by the value tests.
+// The argument check helper under its former name, for tests that still use
+// it; new tests use MailTestSupport.h.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <string>
-#include <string_view>
-#include <vector>
 
-#include "Strata/IllegalArgumentException.h"
-#include "Strata/UniString.h"
+#include "MailTestSupport.h"
 
 namespace MailTesting {
-
-inline Strata::UniString U(std::u16string_view text) { return Strata::UniString(text); }
-
-// The stored names of a collection, in storage order.
-template <typename Collection>
-std::vector<std::string> NamesOf(const Collection& collection) {
-  std::vector<std::string> names;
-  for (const auto& item : collection.Enumerate()) names.push_back(item.GetName().ToCStr());
-  return names;
-}
 
 // Runs `action` and expects Strata::IllegalArgumentException with code -50,
 // `message`, and `sourceFile` as the place that raised it.
 template <typename Action>
 void ExpectIllegalArgument(Action action, const char* message, const char* sourceFile) {
-  try {
-    action();
-    ADD_FAILURE() << "expected: " << message;
-  } catch (const Strata::IllegalArgumentException& e) {
-    EXPECT_STREQ(e.what(), message);
-    EXPECT_EQ(e.GetErrorCode(), -50);
-    EXPECT_STREQ(e.GetSourceFile(), sourceFile);
-  }
+  EXPECT_EQ(MailTest::FaultOf<Strata::IllegalArgumentException>(action),
+            std::string(message) + " (" + sourceFile + ", -50)");
 }
 
 }  // namespace MailTesting

@@ -1,53 +1,30 @@
-#include <gtest/gtest.h>
+#include "Quorum/Server/Mail/MailboxName.h"
 
 #include "MailTestSupport.h"
 #include "Quorum/Server/Mail/InvalidMailboxNameException.h"
-#include "Quorum/Server/Mail/MailboxName.h"
-#include "Strata/IllegalArgumentException.h"
 
-using Quorum::Server::Mail::InvalidMailboxNameException;
-using Quorum::Server::Mail::MailboxName;
+using namespace Quorum::Server::Mail;
+using MailTest::FaultOf;
 using Strata::UniString;
 
-TEST(MailboxName, NameRuleAcceptsOnlyLettersAndDigits) {
-  for (const char* good : {"Inbox", "2024", "Entw\xC3\xBCrfe", "\xE6\x94\xB6\xE4\xBB\xB6"}) {
-    EXPECT_TRUE(MailboxName::IsValidName(UniString(good))) << good;
-  }
-  for (const char* bad : {"", "In box", "In_box", "In-box", "In:box", "In/box", "Inbox."}) {
-    EXPECT_FALSE(MailboxName::IsValidName(UniString(bad))) << bad;
-  }
+TEST(MailboxName, NamesHoldOnlyLettersAndDigits) {
+  for (const char* good : {"Inbox", "2024", "Entw\xC3\xBCrfe", "\xE6\x94\xB6\xE4\xBB\xB6"})
+    EXPECT_TRUE(MailboxName::IsValidName(good)) << good;
+  for (const char* bad : {"", "In box", "In_box", "In-box", "In:box", "In/box", "Inbox."})
+    EXPECT_FALSE(MailboxName::IsValidName(bad)) << bad;
+  EXPECT_EQ(
+      FaultOf<Strata::IllegalArgumentException>([] { MailboxName{UniString()}; }),
+      "Invalid mailbox name: name is empty. (Source/Quorum/Server/Mail/MailboxName.cpp, -50)");
+  EXPECT_EQ(FaultOf<InvalidMailboxNameException>([] { MailboxName{UniString("Old-Mail")}; }),
+            "Invalid mailbox name: 'Old-Mail'. (Source/Quorum/Server/Mail/MailboxName.cpp, -7003)");
 }
 
-TEST(MailboxName, ConstructorRefusesEmptyAndMalformedText) {
-  EXPECT_EQ(MailTest::MessageOf<Strata::IllegalArgumentException>([] { MailboxName{UniString()}; }),
-            "Invalid mailbox name: name is empty.");
-  try {
-    MailboxName name{UniString("Old-Mail")};
-    FAIL();
-  } catch (const InvalidMailboxNameException& e) {
-    EXPECT_STREQ(e.what(), "Invalid mailbox name: 'Old-Mail'.");
-    EXPECT_EQ(e.GetErrorCode(), -7003);
-    EXPECT_STREQ(e.GetSourceFile(), "Source/Quorum/Server/Mail/MailboxName.cpp");
-  }
-}
-
-TEST(MailboxName, ParseRefusesWithoutTouchingTheResult) {
-  MailboxName name(UniString("Inbox"));
-  EXPECT_FALSE(MailboxName::Parse(UniString("Old Mail"), name));
-  EXPECT_EQ(name, MailboxName(UniString("Inbox")));
-  EXPECT_TRUE(MailboxName::Parse(UniString("Archive2"), name));
-  EXPECT_EQ(name.GetName(), UniString("Archive2"));
-  EXPECT_EQ(MailTest::MessageOf<Strata::IllegalArgumentException>(
-                [&] { MailboxName::Parse(UniString(), name); }),
-            "Invalid mailbox name string: string is empty.");
-}
-
-TEST(MailboxName, ReadTakesAnyTextWithoutValidating) {
+TEST(MailboxName, ParseRefusesWithoutTouchingTheResultAndReadTakesAnyText) {
+  MailTest::ExpectParseRefuses(MailboxName(UniString("Inbox")),
+                               "Invalid mailbox name string: string is empty.",
+                               MailTest::Texts("Old Mail"));
   MailboxName name;
-  EXPECT_FALSE(name.IsValid());
-  MailTest::ReadFrom(MailTest::WrittenBy([](Strata::OChannelX& c) { c.WriteUniString("a_b"); }),
-                     name);
-  EXPECT_TRUE(name.IsValid());
+  MailTest::ReadFrom(MailTest::WrittenAs("a_b"), name);
   EXPECT_EQ(name.GetName(), UniString("a_b"));
   MailTest::ExpectTruncatedReadsLeaveUnchanged(MailboxName(UniString("Inbox")), name);
 }

@@ -7,7 +7,6 @@ namespace LoadTimeUser {
 
 // Dynamic initialisers: they run when this library is loaded.
 const Quorum::Server::Mail::MailboxName InboxCopy = Quorum::Server::Mail::MailboxNames::Inbox;
-const Quorum::Server::Mail::MailboxName SentCopy = Quorum::Server::Mail::MailboxNames::Sent;
 const Strata::UniChar SeparatorCopy = Quorum::Server::Mail::MailboxNamespace::SeparatorCharacter;
 
 }  // namespace LoadTimeUser

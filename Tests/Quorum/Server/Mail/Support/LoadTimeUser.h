@@ -10,7 +10,6 @@
 namespace LoadTimeUser {
 
 MAIL_LOAD_TIME_USER_EXPORT extern const Quorum::Server::Mail::MailboxName InboxCopy;
-MAIL_LOAD_TIME_USER_EXPORT extern const Quorum::Server::Mail::MailboxName SentCopy;
 MAIL_LOAD_TIME_USER_EXPORT extern const Strata::UniChar SeparatorCopy;
 
 }  // namespace LoadTimeUser
