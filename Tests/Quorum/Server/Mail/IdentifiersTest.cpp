@@ -2,16 +2,15 @@
 
 #include <utility>
 
-#include "Quorum/Server/Mail/ChannelTesting.h"
 #include "Quorum/Server/Mail/ClientId.h"
 #include "Quorum/Server/Mail/MailId.h"
-#include "Quorum/Server/Mail/MailTesting.h"
+#include "Quorum/Server/Mail/MailTestSupport.h"
 #include "Quorum/Server/Mail/MailboxSessionId.h"
 #include "Quorum/Server/Mail/OwnerId.h"
 #include "Strata/IOException.h"
 
 using namespace Quorum::Server::Mail;
-using namespace ChannelTesting;
+using namespace MailTest;
 using Strata::UniString;
 
 namespace {
@@ -33,9 +32,9 @@ TYPED_TEST_SUITE(Identifier, Kinds);
 TYPED_TEST(Identifier, RefusesTheEmptyTextAndKeepsAnyOtherComparedExactly) {
   using Id = TypeParam;
   const auto [word, name] = NamesOf(Id());
-  MailTesting::ExpectIllegalArgument([] { Id{UniString()}; },
-                                     ("Invalid " + word + " id: id is empty.").c_str(),
-                                     ("Source/Quorum/Server/Mail/" + name + ".cpp").c_str());
+  EXPECT_EQ(
+      FaultOf<Strata::IllegalArgumentException>([] { Id{UniString()}; }),
+      "Invalid " + word + " id: id is empty. (Source/Quorum/Server/Mail/" + name + ".cpp, -50)");
   EXPECT_TRUE(Id().GetId().IsEmpty());
   for (const UniString& text : {UniString(" "), UniString("Id-1"), UniString(u"\xD800\u00E9")}) {
     const Id id(text);
@@ -53,13 +52,13 @@ TYPED_TEST(Identifier, RefusesTheEmptyTextAndKeepsAnyOtherComparedExactly) {
 TYPED_TEST(Identifier, WritesOneStringAndReadsBackOrStaysUnchanged) {
   using Id = TypeParam;
   const Id id(UniString(u"id-\u00E9"));
-  EXPECT_EQ(WriteBytes(id), (Bytes{0, 0, 0, 4, 0, 'i', 0, 'd', 0, '-', 0, 0xE9}));
+  EXPECT_EQ(BytesOf(id), (Bytes{0, 0, 0, 4, 0, 'i', 0, 'd', 0, '-', 0, 0xE9}));
   Id read(UniString("previous"));
-  EXPECT_EQ(ReadBytes(read, WriteBytes(id)), 0u);
+  EXPECT_EQ(ReadFrom(BytesOf(id), read), 0u);
   EXPECT_TRUE(read == id);
-  EXPECT_EQ(ReadBytes(read, WriteBytes(Id())), 0u);
+  EXPECT_EQ(ReadFrom(BytesOf(Id()), read), 0u);
   EXPECT_TRUE(read.GetId().IsEmpty());
   Id kept(UniString("kept"));
-  EXPECT_THROW(ReadBytes(kept, {0, 0, 0, 3, 0, 'a', 0}), Strata::IOException);
+  EXPECT_THROW(ReadFrom({0, 0, 0, 3, 0, 'a', 0}, kept), Strata::IOException);
   EXPECT_EQ(kept.GetId(), UniString("kept"));
 }

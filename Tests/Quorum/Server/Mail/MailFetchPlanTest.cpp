@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "Quorum/Server/Mail/ChannelTesting.h"
 #include "Quorum/Server/Mail/MailFetchPlan.h"
-#include "Quorum/Server/Mail/MailTesting.h"
+#include "Quorum/Server/Mail/MailTestSupport.h"
 #include "Strata/IOException.h"
 
 using Quorum::Server::Mail::MailFetchPlan;
 using Strata::UniString;
-using namespace ChannelTesting;
+using namespace MailTest;
 
 namespace {
 
@@ -52,9 +51,11 @@ TEST(MailFetchPlan, NamedBodyPartsMatchExactlyAndAnEmptyNameIsRefused) {
   EXPECT_FALSE(plan.IsBodyPartsRequested());
   const char* file = "Source/Quorum/Server/Mail/MailFetchPlan.cpp";
   const char* message = "Invalid body part name: name is empty.";
-  MailTesting::ExpectIllegalArgument([&] { plan.AddBodyPart(""); }, message, file);
+  EXPECT_EQ(FaultOf<Strata::IllegalArgumentException>([&] { plan.AddBodyPart(""); }),
+            std::string(message) + " (" + file + ", -50)");
   plan.AddAll();
-  MailTesting::ExpectIllegalArgument([&] { (void)plan.IsBodyPartRequested(""); }, message, file);
+  EXPECT_EQ(FaultOf<Strata::IllegalArgumentException>([&] { (void)plan.IsBodyPartRequested(""); }),
+            std::string(message) + " (" + file + ", -50)");
   EXPECT_EQ(Names(plan).size(), 2u);
 }
 
@@ -72,30 +73,27 @@ TEST(MailFetchPlan, EqualityComparesTheBitsAsNumbersAndTheNamesInAnyOrder) {
 TEST(MailFetchPlan, WritesCountNamesInOrderThenBitsAndReadsBackReplacingTheOldPlan) {
   MailFetchPlan plan = MailFetchPlan().AddBodyPart("b").AddBodyPart("a");
   plan.SetRequestedMailParts(0x102);
-  EXPECT_EQ(WriteBytes(plan),
-            ByteWriter().UnsignedInt(2).Strings({u"b", u"a"}).UnsignedInt(0x102).Get());
+  EXPECT_EQ(BytesOf(plan), WrittenAs(2u, "b", "a", 0x102u));
   MailFetchPlan read = MailFetchPlan().AddBodyPart("old").AddAll();
-  EXPECT_EQ(ReadBytes(read, WriteBytes(plan)), 0u);
+  EXPECT_EQ(ReadFrom(BytesOf(plan), read), 0u);
   EXPECT_EQ(Names(read), Names(plan));
   EXPECT_EQ(read.GetRequestedMailParts(), 0x102u);
   // A repeated name is kept once and an empty name is accepted.
-  const Bytes repeated =
-      ByteWriter().UnsignedInt(3).Strings({u"x", u"", u"x"}).UnsignedInt(4).Get();
-  EXPECT_EQ(ReadBytes(read, repeated), 0u);
+  const Bytes repeated = WrittenAs(3u, "x", "", "x", 4u);
+  EXPECT_EQ(ReadFrom(repeated, read), 0u);
   EXPECT_EQ(Names(read), (std::vector<UniString>{"x", ""}));
 }
 
 TEST(MailFetchPlan, ATruncatedOrHostileChannelLeavesThePlanUnchanged) {
   const MailFetchPlan original = MailFetchPlan().AddBodyPart("kept").AddMailFlags();
-  const Bytes complete = WriteBytes(MailFetchPlan().AddBodyPart("new").AddAll());
-  std::vector<Bytes> inputs = {
-      ByteWriter().UnsignedInt(4000000000u).String(u"x").Get()};  // four billion names claimed
+  const Bytes complete = BytesOf(MailFetchPlan().AddBodyPart("new").AddAll());
+  std::vector<Bytes> inputs = {WrittenAs(4000000000u, "x")};  // four billion names claimed
   for (std::size_t size = 0; size < complete.size(); ++size) {
     inputs.emplace_back(complete.begin(), complete.begin() + static_cast<std::ptrdiff_t>(size));
   }
   for (const Bytes& input : inputs) {
     MailFetchPlan plan = original;
-    EXPECT_THROW(ReadBytes(plan, input), Strata::IOException) << input.size();
+    EXPECT_THROW(ReadFrom(input, plan), Strata::IOException) << input.size();
     EXPECT_TRUE(plan == original) << input.size();
   }
 }
