@@ -1,5 +1,6 @@
 #include "Quorum/Server/Mail/AddressList.h"
 
+#include "Quorum/Server/Mail/SeparatedList.h"
 #include "Strata/IllegalArgumentException.h"
 #include "Strata/IllegalReferenceException.h"
 #include "Strata/Throw.h"
@@ -95,17 +96,14 @@ Strata::UniString AddressList::ToString() const {
 // address *(";" address)
 bool AddressList::Parse(const Strata::UniString& text, AddressList& list) {
   AddressList scanned;
-  unsigned int position = 0;
-  while (position < text.GetLength()) {
+  const bool parsed = internal::ScanSeparatedList(text, kSemicolon, [&](unsigned int& position) {
     Address address;
     if (!Address::Scan(text, position, address)) return false;
     scanned.items_.Append(std::move(address));
-    if (position == text.GetLength()) break;
-    if (text[position] != kSemicolon || position + 1 == text.GetLength()) return false;
-    ++position;
-  }
-  list.Swap(scanned);
-  return true;
+    return true;
+  });
+  if (parsed) list.Swap(scanned);
+  return parsed;
 }
 
 void AddressList::Write(Strata::OChannelX& channel) const {

@@ -1,5 +1,6 @@
 #include "Quorum/Server/Mail/Parameters.h"
 
+#include "Quorum/Server/Mail/SeparatedList.h"
 #include "Strata/IllegalArgumentException.h"
 #include "Strata/Throw.h"
 
@@ -60,19 +61,15 @@ Strata::UniString Parameters::ToString() const {
 }
 
 bool Parameters::Parse(const Strata::UniString& text, Parameters& parameters) {
-  Parameters parsed;
-  unsigned int position = 0;
-  while (position < text.GetLength()) {
+  Parameters scanned;
+  const bool parsed = internal::ScanSeparatedList(text, kSeparator, [&](unsigned int& position) {
     Parameter parameter;
     if (!Parameter::Scan(text, position, parameter)) return false;
-    parsed.table_.Store(parameter);
-    if (position == text.GetLength()) break;
-    // A separator must be followed by another parameter.
-    if (text[position] != kSeparator || position + 1 == text.GetLength()) return false;
-    ++position;
-  }
-  parameters.Swap(parsed);
-  return true;
+    scanned.table_.Store(parameter);
+    return true;
+  });
+  if (parsed) parameters.Swap(scanned);
+  return parsed;
 }
 
 bool Parameters::Get(const Strata::UniString& name, Parameter** parameter) {
