@@ -18,11 +18,20 @@ unsigned int SkipSpaces(std::u16string_view units, unsigned int position) noexce
   return position;
 }
 
+// The mailbox id text ends at the first '>' of an address text, so an id
+// holding one cannot be carried by it.
+bool FitsBetweenAngleBrackets(const MailboxId& id) noexcept {
+  return id.GetMailboxNamespace().GetName().FindFirst(kGreaterThan) ==
+             Strata::UniString::NotFound &&
+         id.GetMailboxName().GetName().FindFirst(kGreaterThan) == Strata::UniString::NotFound &&
+         id.GetOwnerId().GetId().FindFirst(kGreaterThan) == Strata::UniString::NotFound;
+}
+
 }  // namespace
 
 Address::Address(const MailboxId& mailboxId, const Strata::UniString& personal)
     : mailboxId_(mailboxId), personal_(personal) {
-  if (!mailboxId_.IsValid()) {
+  if (!mailboxId_.IsValid() || !FitsBetweenAngleBrackets(mailboxId_)) {
     STRATA_THROW(Strata::IllegalArgumentException, "Invalid mailbox id: mailbox id is not valid.");
   }
   if (personal_.IsEmpty()) {
@@ -35,6 +44,10 @@ Address::Address(const Strata::UniString& text) {
     STRATA_THROW(InvalidAddressException,
                  Strata::UniString::Format("Invalid address: '%T'.", text));
   }
+}
+
+bool Address::IsValid() const noexcept {
+  return mailboxId_.IsValid() && !personal_.IsEmpty() && FitsBetweenAngleBrackets(mailboxId_);
 }
 
 bool Address::operator==(const Address& other) const noexcept {

@@ -2,7 +2,10 @@
 // name, stored unquoted. Its text form is the quoted personal name, " <",
 // the mailbox id's text form and ">", as in: "Ann \"Jr\"" <:Inbox:ann>
 // The validating constructors never build an invalid address; default
-// construction and Read can. A value type; not thread-safe for mutation.
+// construction and Read can. A mailbox id whose text holds '>' is not valid
+// in an address: the text form could not carry it, and printing it would let
+// the rest of its text pass for further addresses.
+// A value type; not thread-safe for mutation.
 #pragma once
 
 #include "Quorum/Server/Mail/Export.h"
@@ -18,8 +21,8 @@ class AddressList;
 class QUORUM_MAIL_EXPORT Address {
  public:
   Address() = default;
-  // Throws Strata::IllegalArgumentException "Invalid mailbox id: mailbox id is not valid." or,
-  // after that check, "Invalid personal name: name is empty.".
+  // Throws Strata::IllegalArgumentException "Invalid mailbox id: mailbox id is not valid." (also
+  // for a mailbox id holding '>') or, after that check, "Invalid personal name: name is empty.".
   Address(const MailboxId& mailboxId, const Strata::UniString& personal);
   // Parses the text form. Throws Strata::IllegalArgumentException for the empty text and
   // InvalidAddressException "Invalid address: '<text>'." when it does not parse.
@@ -28,8 +31,8 @@ class QUORUM_MAIL_EXPORT Address {
   const MailboxId& GetMailboxId() const noexcept { return mailboxId_; }
   const Strata::UniString& GetPersonal() const noexcept { return personal_; }
 
-  // Mailbox id valid and personal name not empty.
-  bool IsValid() const noexcept { return mailboxId_.IsValid() && !personal_.IsEmpty(); }
+  // Mailbox id valid and free of '>', and personal name not empty.
+  bool IsValid() const noexcept;
 
   bool operator==(const Address& other) const noexcept;
 

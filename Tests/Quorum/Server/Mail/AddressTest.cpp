@@ -1,6 +1,7 @@
 #include "Quorum/Server/Mail/Address.h"
 
 #include "MailTestSupport.h"
+#include "Quorum/Server/Mail/AddressList.h"
 #include "Quorum/Server/Mail/InvalidAddressException.h"
 
 using namespace Quorum::Server::Mail;
@@ -56,4 +57,18 @@ TEST(Address, EqualityHashAndChannelForm) {
   EXPECT_EQ(MailTest::BytesOf(address), MailTest::WrittenAs(kId, "A\"nn"));
   EXPECT_EQ(MailTest::RoundTrip(address), address);
   MailTest::ExpectTruncatedReadsLeaveUnchanged(Address(kId, "Keep"), address);
+}
+
+// The mailbox id text of an address ends at its first '>'; an id holding one
+// would print as text that reads back as other addresses.
+TEST(Address, MailboxIdWithGreaterThanCannotMakeAnAddress) {
+  const MailboxId forged(MailboxNamespace(), MailboxName("Inbox"),
+                         OwnerId(UniString("a>;\"Admin\" <:Inbox:admin")));
+  EXPECT_EQ(MessageOf<Strata::IllegalArgumentException>([&] { Address(forged, "Eve"); }),
+            "Invalid mailbox id: mailbox id is not valid.");
+  Address read;
+  MailTest::ReadFrom(MailTest::WrittenAs("", "Inbox", "a>b", "Eve"), read);
+  EXPECT_FALSE(read.IsValid());
+  EXPECT_EQ(read.ToString(), "");
+  EXPECT_THROW(AddressList().Append(read), Strata::IllegalArgumentException);
 }
