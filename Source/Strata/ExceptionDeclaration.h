@@ -6,9 +6,9 @@
 //   (UniString message, file, line, code = DefaultCode)
 //   (const char* message, file, line, cause, code = DefaultCode)
 //   (const char* message = null, file = null, line = 0, code = DefaultCode)
-// the last of which is also the default constructor, plus copy, move,
-// assignment, GetName and Clone. Every base is virtual, so the most derived
-// class initialises the single StrataException part directly.
+// the last of which is also the default constructor, plus copy, move (which
+// copies, so the source keeps its state), assignment, GetName and Clone. Every base is virtual, so
+// the most derived class initialises the single StrataException part directly.
 // STRATA_DEFINE_EXCEPTION(Name, DefaultCode) defines the members in a .cpp.
 #pragma once
 
@@ -26,7 +26,7 @@
     Name(const char* message = nullptr, const char* sourceFile = nullptr,                     \
          unsigned int sourceLine = 0, int errorCode = DefaultCode);                           \
     Name(const Name& other);                                                                  \
-    Name(Name&& other) noexcept;                                                              \
+    Name(Name&& other);                                                                       \
     Name& operator=(const Name& other);                                                       \
     Name& operator=(Name&& other) noexcept;                                                   \
     ~Name() override;                                                                         \
@@ -47,7 +47,7 @@
   Name::Name(const char* message, const char* sourceFile, unsigned int sourceLine, int errorCode) \
       : ::Strata::StrataException(message, sourceFile, sourceLine, nullptr, errorCode) {}         \
   Name::Name(const Name& other) = default;                                                        \
-  Name::Name(Name&& other) noexcept = default;                                                    \
+  Name::Name(Name&& other) : Name(static_cast<const Name&>(other)) {}                             \
   Name& Name::operator=(const Name& other) {                                                      \
     ::Strata::StrataException::operator=(other);                                                  \
     return *this;                                                                                 \

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
 
 // Each header brings in its base class.
 #include "Quorum/Server/Mail/BodyPartContentException.h"
@@ -21,7 +22,7 @@ using Strata::StrataException;
 namespace {
 
 // Checks one member of the family: its name and default code -7003, that
-// Clone and assignment keep its class and whole state (the cause deep-copied),
+// Clone, moves and assignment keep its class and whole state (the cause deep-copied),
 // and that a raised one is caught by its base and the root, with this file
 // recorded repository-relative.
 template <typename E, typename Base>
@@ -32,8 +33,10 @@ void CheckMember(const char* name) {
       static_cast<const StrataException&>(original).Clone());
   E assigned;
   assigned = original;
+  E source(original);
+  const E moved(std::move(source));  // a move copies: the source keeps its state
   EXPECT_NE(dynamic_cast<E*>(clone.get()), nullptr) << name;
-  const StrataException* copies[] = {&original, clone.get(), &assigned};
+  const StrataException* copies[] = {&original, clone.get(), &assigned, &source, &moved};
   for (const StrataException* copy : copies) {
     EXPECT_STREQ(copy->GetName(), name);
     EXPECT_STREQ(copy->what(), "Bad.") << name;
