@@ -50,6 +50,11 @@ Mail::Mail(const MailId& id, const Headers& headers, const BodyParts& bodyParts,
   flags_ = flags;
 }
 
+Mail& Mail::operator=(const Mail& other) {
+  if (this != &other) *this = Mail(other);
+  return *this;
+}
+
 Mail* Mail::Clone() const { return new Mail(*this); }
 
 void Mail::Swap(Mail& other) noexcept {

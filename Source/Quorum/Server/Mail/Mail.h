@@ -42,7 +42,9 @@ class QUORUM_MAIL_EXPORT Mail {
   // values and parsed flags are copied with the rest.
   Mail(const Mail&) = default;
   Mail(Mail&&) = default;
-  Mail& operator=(const Mail&) = default;
+  // Copies aside first, so a failed copy (a content that cannot be cloned)
+  // leaves this mail as it was, cached values included.
+  Mail& operator=(const Mail& other);
   Mail& operator=(Mail&&) = default;
   ~Mail() = default;
 

@@ -119,6 +119,19 @@ TEST(Mail, EqualityIgnoresCachesAndHeaderOrderAndSwapForgetsTheCaches) {
   EXPECT_EQ(b.GetSubject(), "Hello");
 }
 
+TEST(Mail, AFailedCopyAssignmentLeavesTheTargetAsItWas) {
+  struct Unclonable : ScriptedContent {
+    Unclonable() : ScriptedContent(0, 0) {}
+    BodyPartContent* Clone() const override { STRATA_THROW(Strata::IOException, "No copy."); }
+  };
+  Mail source(MailId("s"));
+  source.GetBodyParts().Add(
+      Strata::MakeRef<BodyPart>("x", Headers(), Strata::MakeRef<Unclonable>()));
+  Mail target = MakeMail();
+  EXPECT_THROW(target = source, Strata::IOException);
+  EXPECT_EQ(target, MakeMail());
+}
+
 TEST(Mail, ChannelRoundTripWithEveryContentKindAndTruncationLeavesTheMailUnchanged) {
   TemporaryFolder folder;
   WriteFile(folder / "data", Pattern(70000));
