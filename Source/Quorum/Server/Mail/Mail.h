@@ -12,6 +12,8 @@
 // holder's lock. Body parts inside GetBodyParts() are shared references.
 #pragma once
 
+#include <utility>
+
 #include "Quorum/Server/Mail/AddressList.h"
 #include "Quorum/Server/Mail/BodyParts.h"
 #include "Quorum/Server/Mail/Date.h"
@@ -184,6 +186,24 @@ class QUORUM_MAIL_EXPORT Mail {
   void RewriteHeader(const Strata::UniString& name, bool present, const Strata::UniString& text);
   void SetMailFlag(const Strata::UniString& name, bool value);
 
+  // The parsed-flag byte. A move takes the headers along but leaves the
+  // cached numbers behind, so the mail moved from keeps no bit.
+  class ParsedFlags {
+   public:
+    constexpr ParsedFlags(unsigned char bits = 0) noexcept : bits_(bits) {}
+    ParsedFlags(const ParsedFlags&) = default;
+    ParsedFlags(ParsedFlags&& other) noexcept : bits_(std::exchange(other.bits_, 0)) {}
+    ParsedFlags& operator=(const ParsedFlags&) = default;
+    ParsedFlags& operator=(ParsedFlags&& other) noexcept {
+      bits_ = std::exchange(other.bits_, 0);
+      return *this;
+    }
+    constexpr operator unsigned char() const noexcept { return bits_; }
+
+   private:
+    unsigned char bits_;
+  };
+
   MailId id_;
   MailId parentId_;
   Strata::UniString subject_;
@@ -196,7 +216,7 @@ class QUORUM_MAIL_EXPORT Mail {
   Headers headers_;
   BodyParts bodyParts_;
   Flags flags_;
-  unsigned char parsedFlags_ = 0;
+  ParsedFlags parsedFlags_;
 };
 
 }  // namespace Quorum::Server::Mail

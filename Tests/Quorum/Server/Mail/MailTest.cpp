@@ -132,6 +132,16 @@ TEST(Mail, AFailedCopyAssignmentLeavesTheTargetAsItWas) {
   EXPECT_EQ(target, MakeMail());
 }
 
+TEST(Mail, AMailMovedFromKeepsNoTypedValueOfTheHeadersItLost) {
+  Mail mail(MailId("m"), HeadersOf({{"Importance", "high"}, {"Sent", "7"}}), {}, {});
+  EXPECT_TRUE(mail.GetImportance() == Importance::High && mail.GetSent() == 7);
+  Mail taken(std::move(mail));
+  EXPECT_TRUE(mail.GetImportance() == Importance::Normal && mail.GetSent() == 0);
+  mail = std::move(taken);
+  EXPECT_TRUE(taken.GetImportance() == Importance::Normal && taken.GetSent() == 0);
+  EXPECT_TRUE(mail.GetImportance() == Importance::High && mail.GetSent() == 7);
+}
+
 TEST(Mail, ChannelRoundTripWithEveryContentKindAndTruncationLeavesTheMailUnchanged) {
   TemporaryFolder folder;
   WriteFile(folder / "data", Pattern(70000));
