@@ -88,15 +88,19 @@ void Mail::SetHeader(const Strata::UniString& name, const Strata::UniString& val
   Invalidate(name);
 }
 
+// The argument may be a stored header, or its name, which removal destroys or
+// overwrites with the last header; so the name is copied first.
 bool Mail::RemoveHeader(const Header& header) {
+  const Strata::UniString name = header.GetName();
   const bool removed = headers_.Remove(header);
-  Invalidate(header);
+  Invalidate(name);
   return removed;
 }
 
 bool Mail::RemoveHeader(const Strata::UniString& name) {
-  const bool removed = headers_.Remove(name);
-  Invalidate(name);
+  const Strata::UniString kept = name;
+  const bool removed = headers_.Remove(kept);
+  Invalidate(kept);
   return removed;
 }
 

@@ -30,11 +30,16 @@ TEST(Mail, TypedValuesAreParsedOnFirstUseAndAgainAfterAnyChangeToTheirHeader) {
   EXPECT_TRUE(mail.GetReplyTo().IsEmpty() && mail.GetParentId().IsEmpty() && mail.GetSent() == 0 &&
               mail.GetImportance() == Importance::Normal);
   const Headers changedOnly = HeadersOf({{"subject", "Changed"}});
+  const auto storedSubject = [](Mail& m) -> const Header& {
+    return m.SetHeader("X", "x"), m.EnumerateHeaders().begin()[2];
+  };
   const std::pair<std::function<void(Mail&)>, const char*> changes[] = {
       {[](Mail& m) { m.SetHeader("subject", "Changed"); }, "Changed"},
       {[](Mail& m) { m.SetHeader(Header("SUBJECT", "Changed")); }, "Changed"},
       {[](Mail& m) { m.RemoveHeader("SUBJECT"); }, ""},
       {[](Mail& m) { m.RemoveHeader(Header("subject", "Hello")); }, ""},
+      {[&](Mail& m) { m.RemoveHeader(storedSubject(m)); }, ""},
+      {[&](Mail& m) { m.RemoveHeader(storedSubject(m).GetName()); }, ""},
       {[&](Mail& m) { m.SetHeaders(changedOnly); }, "Changed"},
       {[](Mail& m) { m.ClearHeaders(); }, ""},
   };
