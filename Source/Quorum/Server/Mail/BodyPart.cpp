@@ -140,15 +140,19 @@ void BodyPart::SetHeader(const UniString& name, const UniString& value) {
   HeaderChanged(name);
 }
 
+// The argument may be the stored header or its name, which the removal
+// overwrites or frees, so the name is copied first.
 bool BodyPart::RemoveHeader(const Header& header) {
+  const UniString name(header.GetName());
   const bool removed = headers_.Remove(header);
-  HeaderChanged(header.GetName());
+  HeaderChanged(name);
   return removed;
 }
 
 bool BodyPart::RemoveHeader(const UniString& name) {
-  const bool removed = headers_.Remove(name);
-  HeaderChanged(name);
+  const UniString removedName(name);
+  const bool removed = headers_.Remove(removedName);
+  HeaderChanged(removedName);
   return removed;
 }
 

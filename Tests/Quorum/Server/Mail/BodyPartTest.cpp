@@ -45,6 +45,18 @@ TEST(BodyPart, ContentSizeHeaderFollowsAPresentContentAndIsParsedWithoutOne) {
   EXPECT_EQ(part.GetContentSize(), 0u);
 }
 
+TEST(BodyPart, RemovingTheStoredHeaderOrItsOwnNameForgetsItsReading) {
+  for (const bool byName : {false, true}) {
+    BodyPart part("p");
+    part.SetHeader("Content-Type", "text/plain");
+    part.SetHeader("X", "x");
+    EXPECT_EQ(part.GetContentType(), "text/plain");
+    const Header& stored = *part.EnumerateHeaders().begin();  // X moves into its place
+    EXPECT_TRUE(byName ? part.RemoveHeader(stored.GetName()) : part.RemoveHeader(stored));
+    EXPECT_EQ(part.GetContentType(), "") << byName;
+  }
+}
+
 TEST(BodyPart, TypedSettersCompareWithTheCachedValueStaleOrNot) {
   BodyPart part("p");
   part.SetHeader("Content-Type", "text/plain");
