@@ -7,9 +7,10 @@
 //   (const char* message, file, line, cause, code = DefaultCode)
 //   (const char* message = null, file = null, line = 0, code = DefaultCode)
 // the last of which is also the default constructor, plus copy, move (which
-// copies, so the source keeps its state), assignment, GetName and Clone. Every base is virtual, so
-// the most derived class initialises the single StrataException part directly.
-// STRATA_DEFINE_EXCEPTION(Name, DefaultCode) defines the members in a .cpp.
+// copies, so the source keeps its state), assignment, GetName and Clone.
+// Every base is virtual, so the most derived class initialises the single
+// StrataException part directly.
+// STRATA_DEFINE_EXCEPTION(Name) defines the members in a .cpp.
 #pragma once
 
 #include "Strata/StrataException.h"
