@@ -1,6 +1,6 @@
 #include "Quorum/Common/UnsignedInteger32.h"
 
-#include "Quorum/Common/DecimalText.h"
+#include "Quorum/Common/Internal/DecimalText.h"
 
 namespace Quorum::Common {
 

@@ -5,7 +5,7 @@
 
 #include <cerrno>
 
-#include "Quorum/Common/IO/FileError.h"
+#include "Quorum/Common/Internal/FileError.h"
 #include "Strata/Throw.h"
 
 namespace Quorum::Common::IO {

@@ -6,7 +6,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "Quorum/Common/IO/FileError.h"
+#include "Quorum/Common/Internal/FileError.h"
 #include "Strata/Throw.h"
 
 namespace Quorum::Common::IO {

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "Quorum/Common/IO/FileError.h"
+#include "Quorum/Common/Internal/FileError.h"
 #include "Strata/IllegalArgumentException.h"
 #include "Strata/Throw.h"
 

@@ -1,6 +1,6 @@
 #include "Quorum/Server/Mail/AddressList.h"
 
-#include "Quorum/Server/Mail/SeparatedList.h"
+#include "Quorum/Server/Mail/Internal/SeparatedList.h"
 #include "Strata/IllegalArgumentException.h"
 #include "Strata/IllegalReferenceException.h"
 #include "Strata/Throw.h"

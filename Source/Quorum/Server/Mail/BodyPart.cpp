@@ -7,7 +7,7 @@
 #include "Quorum/Server/Mail/BodyPartHeaders.h"
 #include "Quorum/Server/Mail/ContentDisposition.h"
 #include "Quorum/Server/Mail/ContentDispositionParameters.h"
-#include "Quorum/Server/Mail/ContentSection.h"
+#include "Quorum/Server/Mail/Internal/ContentSection.h"
 #include "Quorum/Server/Mail/Parameter.h"
 #include "Quorum/Server/Mail/Parameters.h"
 #include "Strata/IllegalArgumentException.h"

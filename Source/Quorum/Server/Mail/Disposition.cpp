@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "Quorum/Server/Mail/NamedNumbers.h"
+#include "Quorum/Server/Mail/Internal/NamedNumbers.h"
 #include "Strata/Throw.h"
 
 namespace Quorum::Server::Mail {

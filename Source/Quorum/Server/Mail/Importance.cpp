@@ -1,6 +1,6 @@
 #include "Quorum/Server/Mail/Importance.h"
 
-#include "Quorum/Server/Mail/NamedNumbers.h"
+#include "Quorum/Server/Mail/Internal/NamedNumbers.h"
 #include "Strata/Throw.h"
 
 namespace Quorum::Server::Mail {

@@ -1,4 +1,4 @@
-#include "Quorum/Server/Mail/NamedNumbers.h"
+#include "Quorum/Server/Mail/Internal/NamedNumbers.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "Quorum/Server/Mail/ContentSection.h"
+#include "Quorum/Server/Mail/Internal/ContentSection.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "Quorum/Server/Mail/QuotedText.h"
+#include "Quorum/Server/Mail/Internal/QuotedText.h"
 
 namespace Quorum::Server::Mail::internal {
 namespace {
