@@ -5,7 +5,8 @@
 // file back into a Mail, asks for its typed headers, checks every body part's
 // bytes against what was sent, marks the mail read and asks for one body part
 // with a fetch plan. Each step is printed; the exit code is non-zero if any
-// check fails.
+// check fails. Given a path (`TypicalRoad mail.bin`), the program also keeps
+// the mail's channel form there, for inspection with quorum-mail.
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -184,7 +185,11 @@ void ClientSide(const std::filesystem::path& attachment, const std::filesystem::
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+  if (argc > 2) {
+    std::fprintf(stderr, "usage: %s [path to keep the mail's channel form at]\n", argv[0]);
+    return 2;
+  }
   try {
     TemporaryFolder folder;
     const std::filesystem::path attachment = folder / "report.pdf";
@@ -194,9 +199,16 @@ int main() {
     WriteFile(attachment, MakeAttachmentBytes());
     ServerSide(attachment, wire, bodyText);
     ClientSide(attachment, wire, bodyText);
+    if (argc == 2) {
+      std::filesystem::copy_file(wire, argv[1], std::filesystem::copy_options::overwrite_existing);
+      std::printf("kept the mail's channel form at %s\n", argv[1]);
+    }
   } catch (const Strata::StrataException& e) {
     std::fprintf(stderr, "failed: %s: %s (%s:%u)\n", e.GetName(), e.what(),
                  e.GetSourceFile() != nullptr ? e.GetSourceFile() : "?", e.GetSourceLine());
+    return 1;
+  } catch (const std::filesystem::filesystem_error& e) {
+    std::fprintf(stderr, "failed: %s\n", e.what());
     return 1;
   }
   if (failures == 0) {
