@@ -34,13 +34,14 @@ bool IsPlainText(std::string_view bytes) {
   return true;
 }
 
-// The first bytes as quoted text when they read as text (a character cut at
+// The first bytes as quoted text when they read as text (a character cut by
 // the preview's end is left out), else as hex.
 std::string Preview(const std::vector<unsigned char>& bytes) {
   const std::string_view all(reinterpret_cast<const char*>(bytes.data()), bytes.size());
   const std::string more = bytes.size() > PreviewSize ? " ..." : "";
   std::string_view head = all.substr(0, PreviewSize);
-  for (std::size_t cut = 0; cut < 4 && cut < head.size(); ++cut) {
+  const std::size_t mostCut = bytes.size() > PreviewSize ? 3 : 0;
+  for (std::size_t cut = 0; cut <= mostCut; ++cut) {
     const std::string_view shorter = head.substr(0, head.size() - cut);
     if (IsPlainText(shorter)) return internal::Quote(shorter) + more;
   }

@@ -1,0 +1,48 @@
+# Runs one case of quorum-mail (cmake -P): TOOL, DATA (the golden folder),
+# CASE (a file name without ".bin", "<type>--<what>"), ACTION and WORK (a
+# scratch folder). For dump, json, verify and headers, standard output and the
+# exit status must equal DATA/CASE.<ACTION>; with QUORUM_MAIL_UPDATE set in
+# the environment that file is written instead. For roundtrip, make of json
+# must give CASE.bin back byte for byte.
+string(REGEX REPLACE "--.*" "" type "${CASE}")
+
+if(ACTION STREQUAL "roundtrip")
+  set(json "${WORK}/${CASE}.json")
+  set(rebuilt "${WORK}/${CASE}.bin")
+  execute_process(COMMAND "${TOOL}" json --type ${type} "${DATA}/${CASE}.bin"
+    OUTPUT_FILE "${json}" RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "json failed with ${status}")
+  endif()
+  execute_process(COMMAND "${TOOL}" make --type ${type} "${json}" -o "${rebuilt}"
+    RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "make failed with ${status}")
+  endif()
+  execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files "${DATA}/${CASE}.bin" "${rebuilt}"
+    RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "make of json differs from ${CASE}.bin: see ${rebuilt}")
+  endif()
+  return()
+endif()
+
+set(arguments ${ACTION})
+if(NOT ACTION STREQUAL "headers")
+  list(APPEND arguments --type ${type})
+endif()
+# Run from the data folder so that messages name the file as the case does.
+execute_process(COMMAND "${TOOL}" ${arguments} "${CASE}.bin"
+  WORKING_DIRECTORY "${DATA}" OUTPUT_VARIABLE output RESULT_VARIABLE status)
+string(APPEND output "[exit ${status}]\n")
+set(expected_file "${DATA}/${CASE}.${ACTION}")
+if(DEFINED ENV{QUORUM_MAIL_UPDATE})
+  file(WRITE "${expected_file}" "${output}")
+  return()
+endif()
+file(READ "${expected_file}" expected)
+if(NOT output STREQUAL expected)
+  file(WRITE "${WORK}/${CASE}.${ACTION}" "${output}")
+  message(FATAL_ERROR "output differs from ${expected_file}; got ${WORK}/${CASE}.${ACTION}:\n"
+    "${output}")
+endif()
