@@ -24,7 +24,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const Inspector::Schema& schema = *Inspector::FindSchema(types[data[0] % types.size()]);
   const std::vector<unsigned char> bytes(data + 1, data + size);
 
+  const Inspector::Decoding checked = Inspector::Decode(schema, bytes, false);
   const Inspector::Decoding decoding = Inspector::Decode(schema, bytes);
+  // Checking alone must find the same failure as the full decoding.
+  if (checked.failure.has_value() != decoding.failure.has_value() ||
+      (checked.failure && checked.failure->Describe() != decoding.failure->Describe())) {
+    std::abort();
+  }
   std::ostringstream dump;
   Inspector::RenderDump(decoding, dump);
   if (decoding.failure) return 0;

@@ -52,8 +52,9 @@ Node::ContentKind ContentKindFor(const Node& headers) {
 
 class Walker {
  public:
-  explicit Walker(const std::vector<unsigned char>& data)
-      : data_(data),
+  Walker(const std::vector<unsigned char>& data, bool keepValues)
+      : keepValues_(keepValues),
+        data_(data),
         memory_(data.data(), static_cast<unsigned int>(data.size())),
         counting_(memory_),
         channel_(counting_) {}
@@ -144,6 +145,7 @@ class Walker {
       node.children.push_back(MakeNode(label));
       context_.back() = label;
       Walk(*schema.element, node.children.back(), true);
+      if (!keepValues_) node.children.clear();
     }
     context_.back() = listLabel;
     if (topLevel) context_.pop_back();
@@ -168,9 +170,23 @@ class Walker {
       Fail("claims " + FormatCount(size) + " bytes, " + Remain(GetRemaining() - 4));
     }
     channel_.ReadUnsignedInt();
-    node.bytes.resize(size);
-    if (size != 0) Strata::IBinaryChannelUtilities::ReadFully(counting_, node.bytes.data(), size);
+    if (keepValues_ && size != 0) {
+      node.bytes.resize(size);
+      Strata::IBinaryChannelUtilities::ReadFully(counting_, node.bytes.data(), size);
+    } else {
+      SkipBytes(size);
+    }
     node.complete = true;
+  }
+
+  void SkipBytes(std::uint32_t count) {
+    unsigned char skipped[4096];
+    for (std::uint32_t left = count; left > 0;) {
+      const unsigned int got = Strata::IBinaryChannelUtilities::ReadFully(
+          counting_, skipped, std::min<std::uint32_t>(left, sizeof skipped));
+      if (got == 0) Fail("unexpected end of data within the content");
+      left -= got;
+    }
   }
 
   std::u16string ReadString() {
@@ -208,6 +224,7 @@ class Walker {
     return nullptr;
   }
 
+  const bool keepValues_;
   const std::vector<unsigned char>& data_;
   Strata::MemoryIBinaryChannel memory_;
   Strata::CountingIBinaryChannel counting_;
@@ -223,7 +240,7 @@ std::string Failure::Describe() const {
          message;
 }
 
-Decoding Decode(const Schema& schema, const std::vector<unsigned char>& data) {
+Decoding Decode(const Schema& schema, const std::vector<unsigned char>& data, bool keepValues) {
   Decoding decoding;
   decoding.root.label = schema.name;
   if (data.size() > std::numeric_limits<unsigned int>::max()) {
@@ -233,7 +250,7 @@ Decoding Decode(const Schema& schema, const std::vector<unsigned char>& data) {
         "input of " + FormatCount(data.size()) + " bytes is larger than a channel form can be"};
     return decoding;
   }
-  Walker walker(data);
+  Walker walker(data, keepValues);
   try {
     walker.Walk(schema, decoding.root);
   } catch (const Strata::StrataException& e) {

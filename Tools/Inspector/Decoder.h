@@ -31,6 +31,10 @@ struct Decoding {
   std::optional<Failure> failure;
 };
 
-Decoding Decode(const Schema& schema, const std::vector<unsigned char>& data);
+// With `keepValues` false only the failure is of use: list elements and
+// content bytes are dropped once read, so checking takes little memory
+// (a kept tree takes some hundred bytes per item).
+Decoding Decode(const Schema& schema, const std::vector<unsigned char>& data,
+                bool keepValues = true);
 
 }  // namespace Quorum::Tools::Inspector

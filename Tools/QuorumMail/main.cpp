@@ -78,7 +78,7 @@ int Verify(const std::string& type, const std::vector<std::string>& paths) {
   for (const std::string& path : paths) {
     try {
       const std::vector<unsigned char> data = ReadInput(path);
-      const Inspector::Decoding decoding = Inspector::Decode(SchemaNamed(type), data);
+      const Inspector::Decoding decoding = Inspector::Decode(SchemaNamed(type), data, false);
       if (decoding.failure) {
         std::cout << path << ": " << decoding.failure->Describe() << '\n';
         status = std::max(status, 1);
