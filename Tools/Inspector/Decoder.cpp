@@ -59,8 +59,8 @@ class Walker {
         counting_(memory_),
         channel_(counting_) {}
 
-  // Fills `node` as far as the data allows; on failure records where and why
-  // the context and item offset, and throws.
+  // Fills `node` as far as the data allows. A failed read throws and leaves
+  // GetContext() and GetItemOffset() describing it.
   void Walk(const Schema& schema, Node& node, bool isElement = false) {
     node.schema = &schema;
     node.offset = GetPosition();
