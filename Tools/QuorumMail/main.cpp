@@ -1,7 +1,7 @@
 // quorum-mail: inspects, verifies and builds stored channel forms.
 // Exit status: 0 success, 1 data that does not decode (or JSON that does not
 // encode), 2 a file that cannot be read or written.
-#include <cstdio>
+#include <algorithm>
 #include <fstream>
 #include <iostream>
 #include <iterator>
