@@ -53,6 +53,9 @@ TEST(BodyParts, EqualityIgnoresOrderButComparesWholeParts) {
   for (const char* name : {"a", "b"}) forward.Add(Part(name, name));
   for (const char* name : {"b", "a"}) backward.Add(Part(name, name));
   EXPECT_EQ(forward, backward);
+  backward.Add(Part("c"));
+  EXPECT_NE(forward, backward);  // every part of the smaller one has its match
+  backward.Remove("c");
   backward.Add(Part("a", "different"));
   EXPECT_NE(forward, backward);
   EXPECT_FALSE(forward.Remove(Part("a", "different")));

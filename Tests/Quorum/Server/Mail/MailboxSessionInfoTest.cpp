@@ -18,8 +18,7 @@ static std::string RefusalOf(const MailboxSessionId& s, const MailboxId& m, cons
 
 TEST(MailboxSessionInfo, ConstructorChecksInOrderAndNamesTheFirstFault) {
   EXPECT_EQ(RefusalOf({}, {}, {}, {}), "Invalid mailbox session id: id is not valid.");
-  EXPECT_EQ(RefusalOf(kSession, {}, kClient, kOwner),
-            "Invalid mailbox id: mailbox id is not valid.");
+  EXPECT_EQ(RefusalOf(kSession, {}, {}, {}), "Invalid mailbox id: mailbox id is not valid.");
   EXPECT_EQ(RefusalOf(kSession, kMailbox, {}, {}), "Invalid client id: id is not valid.");
   EXPECT_EQ(RefusalOf(kSession, kMailbox, kClient, {}), "Invalid owner id: owner id is empty.");
 }
