@@ -121,6 +121,21 @@ TEST(BodyPart, ContentSizeIsTakenFirstAndReadAgainOnceTheContentChanges) {
   }
 }
 
+TEST(BodyPart, SetContentTypeWritesTheHeaderLastAndAMoveLeavesNothingBehind) {
+  BodyPart part("p", HeadersOf({{"Content-Type", "text/plain"}, {"X", "x"}}), {});
+  part.SetContentType("text/html");
+  EXPECT_EQ(HeadersText(part), "X=x Content-Type=text/html");
+  EXPECT_EQ(part.GetContentType(), "text/html");
+  Header header;
+  EXPECT_TRUE(part.GetHeader("content-type", header) && header.GetValue() == "text/html");
+  BodyPart moved("q");
+  moved = std::move(part);
+  EXPECT_EQ(moved.GetContentType(), "text/html");
+  EXPECT_EQ(moved.GetHeaders(), HeadersOf({{"X", "x"}, {"Content-Type", "text/html"}}));
+  EXPECT_EQ(part.GetHeaderCount(), 0u);
+  EXPECT_EQ(part.GetContentType(), "");
+}
+
 TEST(BodyPart, CopiesCloneTheContentWhileTheConstructorShares) {
   const auto content = MakeMemory(Of("abc"));
   BodyPart part("p", Headers(), content);
@@ -184,6 +199,9 @@ TEST(BodyPart, ShortContentFailsToWriteAndTruncatedChannelsLeaveThePartUnchanged
             "Failed to write content. (Source/Quorum/Server/Mail/Internal/ContentSection.cpp, "
             "-7003)");
   EXPECT_EQ(shortContent->closed, 1);
+  auto failing = Strata::MakeRef<ScriptedContent>(100, 60, true);
+  EXPECT_THROW(BytesOf(BodyPart("p", Headers(), failing)), Strata::IOException);
+  EXPECT_EQ(failing->closed, 1);  // closed on the way out
 
   const BodyPart old("old", HeadersOf({{"X", "1"}}), MakeMemory(Of("kept")));
   ExpectTruncatedReadsLeaveUnchanged(old, BodyPart("new", Headers(), MakeMemory(Pattern(10))));

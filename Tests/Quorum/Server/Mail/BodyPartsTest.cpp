@@ -58,6 +58,8 @@ TEST(BodyParts, EqualityIgnoresOrderButComparesWholeParts) {
   backward.Remove("c");
   backward.Add(Part("a", "different"));
   EXPECT_NE(forward, backward);
+  EXPECT_TRUE(forward.Contains(Part("a", "a")));
+  EXPECT_FALSE(forward.Contains(Part("a", "different")) || forward.Contains(Part("x")));
   EXPECT_FALSE(forward.Remove(Part("a", "different")));
   EXPECT_TRUE(forward.Remove(Part("a", "a")));
   EXPECT_EQ(Names(forward), "b");

@@ -166,6 +166,22 @@ TEST(Mail, EqualityIgnoresCachesAndHeaderOrderAndSwapForgetsTheCaches) {
   EXPECT_EQ(b.GetSubject(), "Hello");
 }
 
+TEST(Mail, SetBodyPartsAndSetFlagsTakeCopies) {
+  BodyParts parts;
+  parts.Add(Strata::MakeRef<BodyPart>("p", Headers(), MakeMemory(Of("abc"))));
+  const Flags flags = Flags().Set("Read");
+  Mail mail(MailId("m"));
+  mail.SetBodyParts(parts);
+  mail.SetFlags(flags);
+  const Mail& view = mail;
+  EXPECT_TRUE(view.GetId() == MailId("m") && view.GetFlags() == flags && mail.IsRead());
+  EXPECT_EQ(view.GetBodyParts(), parts);
+  EXPECT_NE(mail.GetBodyParts().Get("p"), parts.Get("p"));  // another object
+  mail.SetHeader("Subject", "s");
+  Header subject;
+  EXPECT_TRUE(mail.GetHeader("SUBJECT", subject) && subject.GetValue() == "s");
+}
+
 TEST(Mail, AFailedCopyAssignmentLeavesTheTargetAsItWas) {
   struct Unclonable : ScriptedContent {
     Unclonable() : ScriptedContent(0, 0) {}

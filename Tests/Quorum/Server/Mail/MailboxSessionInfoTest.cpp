@@ -31,3 +31,24 @@ TEST(MailboxSessionInfo, DisplayAndChannelForms) {
   EXPECT_EQ(MailTest::RoundTrip(info), info);
   MailTest::ExpectTruncatedReadsLeaveUnchanged(MailboxSessionInfo(), info);
 }
+
+TEST(MailboxSessionInfo, EqualityAndValidityLookAtEveryField) {
+  const MailboxSessionInfo info(kSession, kMailbox, kClient, kOwner);
+  EXPECT_TRUE(info.IsValid() && info.GetMailboxSessionId() == kSession &&
+              info.GetMailboxId() == kMailbox && info.GetClientId() == kClient &&
+              info.GetOwnerId() == kOwner);
+  const MailTest::Bytes differing[] = {
+      MailTest::WrittenAs("s2", kMailbox, "desktop", "bob"),
+      MailTest::WrittenAs("s1", MailboxId(UniString("Projects:Inbox:carol")), "desktop", "bob"),
+      MailTest::WrittenAs("s1", kMailbox, "phone", "bob"),
+      MailTest::WrittenAs("s1", kMailbox, "desktop", "carol"),
+      MailTest::WrittenAs("s1", kMailbox, "desktop", ""),
+  };
+  for (const MailTest::Bytes& bytes : differing) {
+    MailboxSessionInfo read;
+    MailTest::ReadFrom(bytes, read);
+    EXPECT_FALSE(read == info);
+    EXPECT_EQ(read.IsValid(), !read.GetOwnerId().IsEmpty());
+  }
+  EXPECT_FALSE(MailboxSessionInfo().IsValid());
+}
