@@ -1,5 +1,6 @@
 #include "Quorum/Server/Mail/BodyPart.h"
 
+#include <optional>
 #include <utility>
 
 #include "Quorum/Common/UnsignedInteger32.h"
@@ -46,35 +47,27 @@ UniString SizeText(const BodyPartContent& content) {
   return Common::UnsignedInteger32::ToString(content.GetSize());
 }
 
-// Puts "Content-Size" last in `headers` with the size of `content`, or
-// removes it when there is no content. The size is taken before anything
-// changes, so a content that cannot be sized leaves `headers` as they were.
-template <typename HeaderCollection>
-void RewriteContentSize(HeaderCollection& headers, const Strata::Ref<BodyPartContent>& content) {
-  if (content.IsNull()) {
-    headers.Remove(BodyPartHeaders::ContentSize);
-    return;
-  }
-  const UniString size = SizeText(*content);
+// Puts "Content-Size" last in `headers` with the value `size`.
+void PutContentSize(Headers& headers, const UniString& size) {
   headers.Remove(BodyPartHeaders::ContentSize);
   headers.Set(BodyPartHeaders::ContentSize, size);
 }
 
-// Applies `change` (which returns a bool) to `headers`. When it concerns
-// "Content-Size" (`name`, any case) and a content is present, the header is
-// put back with the content's size, taken before anything changes, so a
-// content that cannot be sized leaves the headers as they were.
-template <typename Change>
-bool ChangeHeader(TypedHeaders& headers, const Strata::Ref<BodyPartContent>& content,
-                  const UniString& name, Change change) {
+// The size text that must be put back into "Content-Size" after a change of
+// the header `name`: the content's size when `name` is "Content-Size" (any
+// case) and a content is present, else nothing. Taken before the change, so
+// a content that cannot be sized leaves the headers as they were.
+std::optional<UniString> SizeToRestore(const Strata::Ref<BodyPartContent>& content,
+                                       const UniString& name) {
   if (content.IsNull() ||
       !name.IsEqual(BodyPartHeaders::ContentSize, CaseSensitivity::Insensitive)) {
-    return change();
+    return std::nullopt;
   }
-  const UniString size = SizeText(*content);
-  const bool result = change();
-  headers.Rewrite(BodyPartHeaders::ContentSize, true, size);
-  return result;
+  return SizeText(*content);
+}
+
+void RestoreSize(TypedHeaders& headers, const std::optional<UniString>& size) {
+  if (size.has_value()) headers.Rewrite(BodyPartHeaders::ContentSize, true, *size);
 }
 
 // The value of header `name`; false when it is absent. Throws
@@ -98,7 +91,7 @@ BodyPart::BodyPart(const UniString& name, const Headers& headers,
                    const Strata::Ref<BodyPartContent>& content)
     : name_(name), headers_(kTyped, headers), content_(content) {
   CheckName(name_, STRATA_HERE);
-  if (!content_.IsNull()) RewriteContentSize(headers_, content_);
+  if (!content_.IsNull()) headers_.Rewrite(BodyPartHeaders::ContentSize, true, SizeText(*content_));
 }
 
 BodyPart::BodyPart(const BodyPart& other)
@@ -205,39 +198,42 @@ void BodyPart::ParseContentDisposition() {
 // Header changes
 
 void BodyPart::SetHeader(const Header& header) {
-  ChangeHeader(headers_, content_, header.GetName(), [&] {
-    headers_.Set(header);
-    return true;
-  });
+  const std::optional<UniString> size = SizeToRestore(content_, header.GetName());
+  headers_.Set(header);
+  RestoreSize(headers_, size);
 }
 
 void BodyPart::SetHeader(const UniString& name, const UniString& value) {
-  ChangeHeader(headers_, content_, name, [&] {
-    headers_.Set(name, value);
-    return true;
-  });
+  const std::optional<UniString> size = SizeToRestore(content_, name);
+  headers_.Set(name, value);
+  RestoreSize(headers_, size);
 }
 
 bool BodyPart::RemoveHeader(const Header& header) {
-  return ChangeHeader(headers_, content_, header.GetName(),
-                      [&] { return headers_.Remove(header); });
+  const std::optional<UniString> size = SizeToRestore(content_, header.GetName());
+  const bool removed = headers_.Remove(header);
+  RestoreSize(headers_, size);
+  return removed;
 }
 
 bool BodyPart::RemoveHeader(const UniString& name) {
-  return ChangeHeader(headers_, content_, name, [&] { return headers_.Remove(name); });
+  const std::optional<UniString> size = SizeToRestore(content_, name);
+  const bool removed = headers_.Remove(name);
+  RestoreSize(headers_, size);
+  return removed;
 }
 
 void BodyPart::SetHeaders(const Headers& headers) {
   Headers copy(headers);
   if (!content_.IsNull() && copy.Contains(BodyPartHeaders::ContentSize)) {
-    RewriteContentSize(copy, content_);
+    PutContentSize(copy, SizeText(*content_));
   }
   headers_.Exchange(copy);
 }
 
 void BodyPart::ClearHeaders() {
   Headers empty;
-  if (!content_.IsNull()) RewriteContentSize(empty, content_);
+  if (!content_.IsNull()) PutContentSize(empty, SizeText(*content_));
   headers_.Exchange(empty);
 }
 
@@ -279,7 +275,8 @@ void BodyPart::WriteContentDisposition(const Disposition& disposition, const Uni
 
 void BodyPart::SetContent(const Strata::Ref<BodyPartContent>& content) {
   if (content == content_) return;
-  RewriteContentSize(headers_, content);
+  const UniString size = content.IsNull() ? UniString() : SizeText(*content);
+  headers_.Rewrite(BodyPartHeaders::ContentSize, !content.IsNull(), size);
   content_ = content;
 }
 
