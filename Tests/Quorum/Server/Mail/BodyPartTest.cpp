@@ -136,6 +136,25 @@ TEST(BodyPart, SetContentTypeWritesTheHeaderLastAndAMoveLeavesNothingBehind) {
   EXPECT_EQ(part.GetContentType(), "");
 }
 
+TEST(BodyPart, SelfAssignmentAndUnchangedValuesChangeNothing) {
+  const auto content = MakeMemory(Of("abc"));
+  BodyPart part("p", HeadersOf({{"X", "x"}}), content);
+  const BodyPart& same = part;
+  part = same;
+  EXPECT_TRUE(part == same && part.GetContent() == content);  // kept, not cloned
+  part.SetDisposition(Disposition::Inline);                   // the cached defaults
+  part.SetFileName("");
+  part.SetContent(content);
+  EXPECT_EQ(HeadersText(part), "X=x Content-Size=3");
+  const BodyPart bare("p", HeadersOf({{"X", "x"}, {"Content-Size", "3"}}), {});
+  EXPECT_TRUE(part != bare && bare != part);  // the headers agree, one content is missing
+  BodyPart noContent("b");
+  noContent.SetHeaders(HeadersOf({{"Content-Size", "9"}}));
+  EXPECT_EQ(noContent.GetContentSize(), 9u);
+  noContent.ClearHeaders();
+  EXPECT_EQ(noContent.GetHeaderCount(), 0u);
+}
+
 TEST(BodyPart, CopiesCloneTheContentWhileTheConstructorShares) {
   const auto content = MakeMemory(Of("abc"));
   BodyPart part("p", Headers(), content);

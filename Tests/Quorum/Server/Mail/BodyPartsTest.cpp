@@ -60,6 +60,15 @@ TEST(BodyParts, EqualityIgnoresOrderButComparesWholeParts) {
   EXPECT_NE(forward, backward);
   EXPECT_TRUE(forward.Contains(Part("a", "a")));
   EXPECT_FALSE(forward.Contains(Part("a", "different")) || forward.Contains(Part("x")));
+  const BodyParts& same = forward;
+  EXPECT_TRUE(forward == same);
+  forward = same;
+  EXPECT_EQ(Names(forward), "ab");
+  backward.Remove("b");
+  backward.Add(Part("c"));
+  EXPECT_NE(forward, backward);  // same size, but no part named b
+  EXPECT_FALSE(forward.Remove(Part("c")));
+  EXPECT_TRUE(forward.Get("c").IsNull());
   EXPECT_FALSE(forward.Remove(Part("a", "different")));
   EXPECT_TRUE(forward.Remove(Part("a", "a")));
   EXPECT_EQ(Names(forward), "b");

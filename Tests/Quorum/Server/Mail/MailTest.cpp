@@ -182,6 +182,24 @@ TEST(Mail, SetBodyPartsAndSetFlagsTakeCopies) {
   EXPECT_TRUE(mail.GetHeader("SUBJECT", subject) && subject.GetValue() == "s");
 }
 
+TEST(Mail, SelfAssignmentAndUnchangedTypedValuesChangeNothingAndEqualityChecksEachPart) {
+  Mail mail = MakeMail();
+  const Mail& same = mail;
+  mail = same;
+  EXPECT_TRUE(mail == same && mail == MakeMail());
+  mail.SetParentId(MailId());  // the cached defaults
+  mail.SetReceived(Date(0));
+  EXPECT_EQ(HeadersText(mail), HeadersText(MakeMail()));
+  EXPECT_FALSE(Mail().IsValid());
+  EXPECT_FALSE(Mail(MailId("m"), HeadersOf({{"To", kTo}}), {}, {}).IsValid());
+  Mail other = MakeMail();
+  other.SetHeader("X", "x");
+  EXPECT_NE(mail, other);
+  other = MakeMail();
+  other.GetBodyParts().Add(Strata::MakeRef<BodyPart>("p"));
+  EXPECT_NE(mail, other);
+}
+
 TEST(Mail, AFailedCopyAssignmentLeavesTheTargetAsItWas) {
   struct Unclonable : ScriptedContent {
     Unclonable() : ScriptedContent(0, 0) {}

@@ -43,12 +43,17 @@ TEST(MailboxSessionInfo, EqualityAndValidityLookAtEveryField) {
       MailTest::WrittenAs("s1", kMailbox, "phone", "bob"),
       MailTest::WrittenAs("s1", kMailbox, "desktop", "carol"),
       MailTest::WrittenAs("s1", kMailbox, "desktop", ""),
+      MailTest::WrittenAs("s1", MailboxId(), "desktop", "bob"),
+      MailTest::WrittenAs("s1", kMailbox, "", "bob"),
   };
   for (const MailTest::Bytes& bytes : differing) {
     MailboxSessionInfo read;
     MailTest::ReadFrom(bytes, read);
     EXPECT_FALSE(read == info);
-    EXPECT_EQ(read.IsValid(), !read.GetOwnerId().IsEmpty());
+    EXPECT_EQ(read.IsValid(), read.GetMailboxId().IsValid() && read.GetClientId().IsValid() &&
+                                  !read.GetOwnerId().IsEmpty());
   }
+  const MailboxSessionInfo& same = info;
+  EXPECT_TRUE(info == same);
   EXPECT_FALSE(MailboxSessionInfo().IsValid());
 }
