@@ -7,9 +7,17 @@
 #include <cstdlib>
 
 #include "Quorum/Server/Mail/AddressList.h"
+#include "Quorum/Server/Mail/Date.h"
+#include "Quorum/Server/Mail/Disposition.h"
+#include "Quorum/Server/Mail/Importance.h"
 #include "Quorum/Server/Mail/Mail.h"
 #include "Quorum/Server/Mail/MailFetchPlan.h"
+#include "Quorum/Server/Mail/MailboxAccess.h"
+#include "Quorum/Server/Mail/MailboxQuota.h"
 #include "Quorum/Server/Mail/MailboxSessionInfo.h"
+#include "Quorum/Server/Mail/MailboxUsage.h"
+#include "Quorum/Server/Mail/Parameter.h"
+#include "Quorum/Server/Mail/Parameters.h"
 #include "Strata/IChannelX.h"
 #include "Strata/MemoryIBinaryChannel.h"
 #include "Strata/MemoryOBinaryChannel.h"
@@ -48,22 +56,18 @@ void Check(const unsigned char* data, unsigned int size) {
 
 }  // namespace
 
+// One checker per value type; the first input byte picks it (modulo the
+// count). The seed generator writes its seeds in this order too.
+using Checker = void (*)(const unsigned char*, unsigned int);
+const Checker kCheckers[] = {
+    Check<Mail>,         Check<AddressList>,  Check<MailFetchPlan>, Check<MailboxSessionInfo>,
+    Check<Date>,         Check<Importance>,   Check<Disposition>,   Check<MailboxAccess>,
+    Check<MailboxQuota>, Check<MailboxUsage>, Check<Parameters>,    Check<Parameter>,
+};
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
-  const auto rest = static_cast<unsigned int>(size - 1);
-  switch (data[0] % 4) {
-    case 0:
-      Check<Mail>(data + 1, rest);
-      break;
-    case 1:
-      Check<AddressList>(data + 1, rest);
-      break;
-    case 2:
-      Check<MailFetchPlan>(data + 1, rest);
-      break;
-    default:
-      Check<MailboxSessionInfo>(data + 1, rest);
-      break;
-  }
+  constexpr std::size_t count = sizeof kCheckers / sizeof kCheckers[0];
+  kCheckers[data[0] % count](data + 1, static_cast<unsigned int>(size - 1));
   return 0;
 }

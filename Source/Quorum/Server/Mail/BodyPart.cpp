@@ -1,5 +1,6 @@
 #include "Quorum/Server/Mail/BodyPart.h"
 
+#include <optional>
 #include <utility>
 
 #include "Quorum/Common/UnsignedInteger32.h"
@@ -32,45 +33,71 @@ Strata::Ref<BodyPartContent> CloneOf(const Strata::Ref<BodyPartContent>& content
   return Strata::Ref<BodyPartContent>(content->Clone());
 }
 
-// Puts "Content-Size" last in `headers` with the size of `content`, or
-// removes it when there is no content. The size is taken before anything
-// changes, so a content that cannot be sized leaves `headers` as they were.
-void RewriteContentSize(Headers& headers, const Strata::Ref<BodyPartContent>& content) {
-  if (content.IsNull()) {
-    headers.Remove(BodyPartHeaders::ContentSize);
-    return;
-  }
-  const UniString size = Common::UnsignedInteger32::ToString(content->GetSize());
+constexpr unsigned char kContentDispositionBit = 1;
+constexpr unsigned char kContentSizeBit = 2;
+constexpr unsigned char kContentTypeBit = 4;
+
+const TypedHeaders::Typed kTyped[] = {
+    {&BodyPartHeaders::ContentDisposition, kContentDispositionBit},
+    {&BodyPartHeaders::ContentSize, kContentSizeBit},
+    {&BodyPartHeaders::ContentType, kContentTypeBit},
+};
+
+UniString SizeText(const BodyPartContent& content) {
+  return Common::UnsignedInteger32::ToString(content.GetSize());
+}
+
+// Puts "Content-Size" last in `headers` with the value `size`.
+void PutContentSize(Headers& headers, const UniString& size) {
   headers.Remove(BodyPartHeaders::ContentSize);
   headers.Set(BodyPartHeaders::ContentSize, size);
 }
 
+// The size text that must be put back into "Content-Size" after a change of
+// the header `name`: the content's size when `name` is "Content-Size" (any
+// case) and a content is present, else nothing. Taken before the change, so
+// a content that cannot be sized leaves the headers as they were.
+std::optional<UniString> SizeToRestore(const Strata::Ref<BodyPartContent>& content,
+                                       const UniString& name) {
+  if (content.IsNull() ||
+      !name.IsEqual(BodyPartHeaders::ContentSize, CaseSensitivity::Insensitive)) {
+    return std::nullopt;
+  }
+  return SizeText(*content);
+}
+
+void RestoreSize(TypedHeaders& headers, const std::optional<UniString>& size) {
+  if (size.has_value()) headers.Rewrite(BodyPartHeaders::ContentSize, true, *size);
+}
+
 // The value of header `name`; false when it is absent. Throws
 // BodyPartException when it is present but empty.
-bool GetNonEmptyValue(const Headers& headers, const UniString& name, UniString& value,
+bool GetNonEmptyValue(const TypedHeaders& headers, const UniString& name, UniString& value,
                       const char* emptyMessage, const char* sourceFile, unsigned int sourceLine) {
-  Header header;
-  if (!headers.Get(name, header)) return false;
-  if (header.GetValue().IsEmpty()) throw BodyPartException(emptyMessage, sourceFile, sourceLine);
-  value = header.GetValue();
+  if (!headers.FindValue(name, value)) return false;
+  if (value.IsEmpty()) throw BodyPartException(emptyMessage, sourceFile, sourceLine);
   return true;
 }
 
 }  // namespace
 
-BodyPart::BodyPart() = default;
+BodyPart::BodyPart() : headers_(kTyped) {}
 
-BodyPart::BodyPart(const UniString& name) : name_(name) { CheckName(name_, STRATA_HERE); }
+BodyPart::BodyPart(const UniString& name) : name_(name), headers_(kTyped) {
+  CheckName(name_, STRATA_HERE);
+}
 
 BodyPart::BodyPart(const UniString& name, const Headers& headers,
                    const Strata::Ref<BodyPartContent>& content)
-    : name_(name), headers_(headers), content_(content) {
+    : name_(name), headers_(kTyped, headers), content_(content) {
   CheckName(name_, STRATA_HERE);
-  if (!content_.IsNull()) UpdateContentSizeHeader();
+  if (!content_.IsNull()) headers_.Rewrite(BodyPartHeaders::ContentSize, true, SizeText(*content_));
 }
 
 BodyPart::BodyPart(const BodyPart& other)
-    : name_(other.name_), headers_(other.headers_), content_(CloneOf(other.content_)) {}
+    : name_(other.name_),
+      headers_(kTyped, other.headers_.Get()),
+      content_(CloneOf(other.content_)) {}
 
 BodyPart::BodyPart(BodyPart&& other) noexcept
     : name_(std::move(other.name_)),
@@ -78,10 +105,8 @@ BodyPart::BodyPart(BodyPart&& other) noexcept
       contentSize_(other.contentSize_),
       disposition_(other.disposition_),
       fileName_(std::move(other.fileName_)),
-      content_(std::move(other.content_)),
-      parsedFlags_(std::exchange(other.parsedFlags_, 0)) {
-  headers_.Swap(other.headers_);
-}
+      headers_(std::move(other.headers_)),
+      content_(std::move(other.content_)) {}
 
 const BodyPart& BodyPart::operator=(const BodyPart& other) {
   if (this != &other) {
@@ -99,107 +124,165 @@ BodyPart& BodyPart::operator=(BodyPart&& other) noexcept {
 
 BodyPart::~BodyPart() = default;
 
-BodyPart* BodyPart::Clone() const { return new BodyPart(name_, headers_, CloneOf(content_)); }
+BodyPart* BodyPart::Clone() const { return new BodyPart(name_, headers_.Get(), CloneOf(content_)); }
 
 bool BodyPart::GetHeader(const UniString& name, Header& header) const {
-  return headers_.Get(name, header);
+  return headers_.Get().Get(name, header);
 }
 
 Strata::ConstForwardContainerIterator<Header> BodyPart::EnumerateHeaders() const {
-  return headers_.Enumerate();
+  return headers_.Get().Enumerate();
 }
 
+// The typed readings. Each parse stores its value only after it converted.
+
 const UniString& BodyPart::GetContentType() {
-  if (!IsContentTypeHeaderParsed()) ParseContentTypeHeader();
+  headers_.Parse(kContentTypeBit, [this] {
+    UniString value;
+    GetNonEmptyValue(headers_, BodyPartHeaders::ContentType, value,
+                     "Failed to parse header: 'Content-Type': value is empty.", STRATA_HERE);
+    contentType_.Swap(value);
+  });
   return contentType_;
 }
 
 unsigned int BodyPart::GetContentSize() {
   if (!content_.IsNull()) return content_->GetSize();
-  if (!IsContentSizeHeaderParsed()) ParseContentSizeHeader();
+  headers_.Parse(kContentSizeBit, [this] {
+    UniString value;
+    unsigned int size = 0;
+    if (GetNonEmptyValue(headers_, BodyPartHeaders::ContentSize, value,
+                         "Failed to parse header: 'Content-Size': value is empty.", STRATA_HERE) &&
+        !Common::UnsignedInteger32::Parse(value, size)) {
+      STRATA_THROW(
+          BodyPartException,
+          UniString::Format("Failed to parse header: 'Content-Size': value: '%T'.", value));
+    }
+    contentSize_ = size;
+  });
   return contentSize_;
 }
 
 const Disposition& BodyPart::GetDisposition() {
-  if (!IsContentDispositionHeaderParsed()) ParseContentDispositionHeader();
+  ParseContentDisposition();
   return disposition_;
 }
 
 const UniString& BodyPart::GetFileName() {
-  if (!IsContentDispositionHeaderParsed()) ParseContentDispositionHeader();
+  ParseContentDisposition();
   return fileName_;
 }
 
+void BodyPart::ParseContentDisposition() {
+  headers_.Parse(kContentDispositionBit, [this] {
+    UniString value;
+    ContentDisposition parsed;
+    if (GetNonEmptyValue(headers_, BodyPartHeaders::ContentDisposition, value,
+                         "Failed to parse header: 'Content-Disposition': value is empty.",
+                         STRATA_HERE) &&
+        !ContentDisposition::Parse(value, parsed)) {
+      STRATA_THROW(
+          BodyPartException,
+          UniString::Format("Failed to parse header: 'Content-Disposition': value: '%T'.", value));
+    }
+    Parameter fileName;
+    UniString parsedFileName;
+    if (parsed.GetParameters().Get(ContentDispositionParameters::Filename, fileName)) {
+      parsedFileName = fileName.GetValue();
+    }
+    disposition_ = parsed.GetDisposition();
+    fileName_.Swap(parsedFileName);
+  });
+}
+
+// Header changes
+
 void BodyPart::SetHeader(const Header& header) {
+  const std::optional<UniString> size = SizeToRestore(content_, header.GetName());
   headers_.Set(header);
-  HeaderChanged(header.GetName());
+  RestoreSize(headers_, size);
 }
 
 void BodyPart::SetHeader(const UniString& name, const UniString& value) {
+  const std::optional<UniString> size = SizeToRestore(content_, name);
   headers_.Set(name, value);
-  HeaderChanged(name);
+  RestoreSize(headers_, size);
 }
 
-// The argument may be the stored header or its name, which the removal
-// overwrites or frees, so the name is copied first.
 bool BodyPart::RemoveHeader(const Header& header) {
-  const UniString name(header.GetName());
+  const std::optional<UniString> size = SizeToRestore(content_, header.GetName());
   const bool removed = headers_.Remove(header);
-  HeaderChanged(name);
+  RestoreSize(headers_, size);
   return removed;
 }
 
 bool BodyPart::RemoveHeader(const UniString& name) {
-  const UniString removedName(name);
-  const bool removed = headers_.Remove(removedName);
-  HeaderChanged(removedName);
+  const std::optional<UniString> size = SizeToRestore(content_, name);
+  const bool removed = headers_.Remove(name);
+  RestoreSize(headers_, size);
   return removed;
 }
 
 void BodyPart::SetHeaders(const Headers& headers) {
   Headers copy(headers);
   if (!content_.IsNull() && copy.Contains(BodyPartHeaders::ContentSize)) {
-    RewriteContentSize(copy, content_);
+    PutContentSize(copy, SizeText(*content_));
   }
-  headers_.Swap(copy);
-  parsedFlags_ = 0;
+  headers_.Exchange(copy);
 }
 
 void BodyPart::ClearHeaders() {
   Headers empty;
-  if (!content_.IsNull()) RewriteContentSize(empty, content_);
-  headers_.Swap(empty);
-  parsedFlags_ = 0;
+  if (!content_.IsNull()) PutContentSize(empty, SizeText(*content_));
+  headers_.Exchange(empty);
 }
+
+// Typed changes: compare with the cache as it stands, rewrite the header
+// (which leaves its reading to be parsed back), then keep the value for the
+// next comparison.
 
 void BodyPart::SetContentType(const UniString& contentType) {
   if (contentType == contentType_) return;
-  contentType_ = contentType;
-  UpdateContentTypeHeader();
+  UniString value(contentType);
+  headers_.Rewrite(BodyPartHeaders::ContentType, !value.IsEmpty(), value);
+  contentType_.Swap(value);
 }
 
 void BodyPart::SetDisposition(const Disposition& disposition) {
+  if (disposition.ToString().IsEmpty()) {
+    STRATA_THROW(Strata::IllegalArgumentException, "Invalid disposition: disposition has no text.");
+  }
   if (disposition == disposition_) return;
+  WriteContentDisposition(disposition, fileName_);
   disposition_ = disposition;
-  UpdateContentDispositionHeader();
 }
 
 void BodyPart::SetFileName(const UniString& fileName) {
   if (fileName == fileName_) return;
-  fileName_ = fileName;
-  UpdateContentDispositionHeader();
+  UniString value(fileName);
+  WriteContentDisposition(disposition_, value);
+  fileName_.Swap(value);
+}
+
+// Only an attachment carries its file name.
+void BodyPart::WriteContentDisposition(const Disposition& disposition, const UniString& fileName) {
+  ContentDisposition value(disposition, Parameters());
+  if (disposition == Disposition::Attachment && !fileName.IsEmpty()) {
+    value.GetParameters().Set(ContentDispositionParameters::Filename, fileName);
+  }
+  headers_.Set(BodyPartHeaders::ContentDisposition, value.ToString());
 }
 
 void BodyPart::SetContent(const Strata::Ref<BodyPartContent>& content) {
   if (content == content_) return;
-  RewriteContentSize(headers_, content);
+  const UniString size = content.IsNull() ? UniString() : SizeText(*content);
+  headers_.Rewrite(BodyPartHeaders::ContentSize, !content.IsNull(), size);
   content_ = content;
-  SetContentSizeHeaderParsed(false);
 }
 
 bool BodyPart::operator==(const BodyPart& other) const {
   if (this == &other) return true;
-  if (name_ != other.name_ || headers_ != other.headers_) return false;
+  if (name_ != other.name_ || headers_.Get() != other.headers_.Get()) return false;
   if (content_.IsNull() || other.content_.IsNull()) {
     return content_.IsNull() && other.content_.IsNull();
   }
@@ -214,12 +297,11 @@ void BodyPart::Swap(BodyPart& other) noexcept {
   fileName_.Swap(other.fileName_);
   headers_.Swap(other.headers_);
   std::swap(content_, other.content_);
-  std::swap(parsedFlags_, other.parsedFlags_);
 }
 
 void BodyPart::Write(Strata::OChannelX& channel) const {
   channel.WriteUniString(name_);
-  headers_.Write(channel);
+  headers_.Get().Write(channel);
   internal::WriteContentSection(content_, channel);
 }
 
@@ -229,112 +311,10 @@ void BodyPart::Read(Strata::IChannelX& channel) {
   headers.Read(channel);
   Strata::Ref<BodyPartContent> content = internal::ReadContentSection(channel, headers);
   // Everything was read: take it over. The caches stay as they were, marked
-  // stale by the cleared flags.
+  // stale by the cleared bits.
   name_.Swap(name);
-  headers_.Swap(headers);
+  headers_.Exchange(headers);
   std::swap(content_, content);
-  parsedFlags_ = 0;
-}
-
-void BodyPart::SetParsedFlag(unsigned char bits, bool value) noexcept {
-  parsedFlags_ = static_cast<unsigned char>(value ? parsedFlags_ | bits : parsedFlags_ & ~bits);
-}
-
-bool BodyPart::IsContentDispositionHeaderParsed() const noexcept {
-  return GetParsedFlag(ContentDispositionParsed);
-}
-bool BodyPart::IsContentSizeHeaderParsed() const noexcept {
-  return GetParsedFlag(ContentSizeParsed);
-}
-bool BodyPart::IsContentTypeHeaderParsed() const noexcept {
-  return GetParsedFlag(ContentTypeParsed);
-}
-void BodyPart::SetContentDispositionHeaderParsed(bool value) noexcept {
-  SetParsedFlag(ContentDispositionParsed, value);
-}
-void BodyPart::SetContentSizeHeaderParsed(bool value) noexcept {
-  SetParsedFlag(ContentSizeParsed, value);
-}
-void BodyPart::SetContentTypeHeaderParsed(bool value) noexcept {
-  SetParsedFlag(ContentTypeParsed, value);
-}
-
-void BodyPart::Invalidate(const UniString& name) noexcept {
-  if (name.IsEqual(BodyPartHeaders::ContentDisposition, CaseSensitivity::Insensitive)) {
-    SetContentDispositionHeaderParsed(false);
-  } else if (name.IsEqual(BodyPartHeaders::ContentSize, CaseSensitivity::Insensitive)) {
-    SetContentSizeHeaderParsed(false);
-  } else if (name.IsEqual(BodyPartHeaders::ContentType, CaseSensitivity::Insensitive)) {
-    SetContentTypeHeaderParsed(false);
-  }
-}
-
-void BodyPart::Invalidate(const Header& header) noexcept { Invalidate(header.GetName()); }
-
-void BodyPart::HeaderChanged(const UniString& name) {
-  // Invalidating first keeps the caches honest even if rewriting throws.
-  Invalidate(name);
-  if (!content_.IsNull() &&
-      name.IsEqual(BodyPartHeaders::ContentSize, CaseSensitivity::Insensitive)) {
-    UpdateContentSizeHeader();
-  }
-}
-
-void BodyPart::ParseContentTypeHeader() {
-  UniString value;
-  GetNonEmptyValue(headers_, BodyPartHeaders::ContentType, value,
-                   "Failed to parse header: 'Content-Type': value is empty.", STRATA_HERE);
-  contentType_.Swap(value);
-  SetContentTypeHeaderParsed(true);
-}
-
-void BodyPart::ParseContentSizeHeader() {
-  UniString value;
-  unsigned int size = 0;
-  if (GetNonEmptyValue(headers_, BodyPartHeaders::ContentSize, value,
-                       "Failed to parse header: 'Content-Size': value is empty.", STRATA_HERE) &&
-      !Common::UnsignedInteger32::Parse(value, size)) {
-    STRATA_THROW(BodyPartException,
-                 UniString::Format("Failed to parse header: 'Content-Size': value: '%T'.", value));
-  }
-  contentSize_ = size;
-  SetContentSizeHeaderParsed(true);
-}
-
-void BodyPart::ParseContentDispositionHeader() {
-  UniString value;
-  ContentDisposition parsed;
-  if (GetNonEmptyValue(headers_, BodyPartHeaders::ContentDisposition, value,
-                       "Failed to parse header: 'Content-Disposition': value is empty.",
-                       STRATA_HERE) &&
-      !ContentDisposition::Parse(value, parsed)) {
-    STRATA_THROW(
-        BodyPartException,
-        UniString::Format("Failed to parse header: 'Content-Disposition': value: '%T'.", value));
-  }
-  Parameter fileName;
-  UniString parsedFileName;
-  if (parsed.GetParameters().Get(ContentDispositionParameters::Filename, fileName)) {
-    parsedFileName = fileName.GetValue();
-  }
-  disposition_ = parsed.GetDisposition();
-  fileName_.Swap(parsedFileName);
-  SetContentDispositionHeaderParsed(true);
-}
-
-void BodyPart::UpdateContentTypeHeader() {
-  headers_.Remove(BodyPartHeaders::ContentType);
-  if (!contentType_.IsEmpty()) headers_.Set(BodyPartHeaders::ContentType, contentType_);
-}
-
-void BodyPart::UpdateContentSizeHeader() { RewriteContentSize(headers_, content_); }
-
-void BodyPart::UpdateContentDispositionHeader() {
-  ContentDisposition value(disposition_, Parameters());
-  if (disposition_ == Disposition::Attachment && !fileName_.IsEmpty()) {
-    value.GetParameters().Set(ContentDispositionParameters::Filename, fileName_);
-  }
-  headers_.Set(BodyPartHeaders::ContentDisposition, value.ToString());
 }
 
 }  // namespace Quorum::Server::Mail

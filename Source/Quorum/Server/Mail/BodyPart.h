@@ -12,6 +12,7 @@
 #include "Quorum/Server/Mail/Export.h"
 #include "Quorum/Server/Mail/Header.h"
 #include "Quorum/Server/Mail/Headers.h"
+#include "Quorum/Server/Mail/TypedHeaders.h"
 #include "Strata/ConstForwardContainerIterator.h"
 #include "Strata/IChannelX.h"
 #include "Strata/OChannelX.h"
@@ -31,7 +32,8 @@ class QUORUM_MAIL_EXPORT BodyPart {
   // rewritten from it. Same exception as above for an empty name.
   BodyPart(const Strata::UniString& name, const Headers& headers,
            const Strata::Ref<BodyPartContent>& content);
-  // Copies name and headers and clones the content; caches start stale.
+  // Copies name and headers as they are (nothing validated, "Content-Size"
+  // untouched) and clones the content; caches start stale.
   BodyPart(const BodyPart& other);
   // Takes the other's fields, content reference included.
   BodyPart(BodyPart&& other) noexcept;
@@ -45,8 +47,8 @@ class QUORUM_MAIL_EXPORT BodyPart {
 
   const Strata::UniString& GetName() const noexcept { return name_; }
   bool IsValid() const noexcept { return !name_.IsEmpty(); }
-  const Headers& GetHeaders() const noexcept { return headers_; }
-  unsigned int GetHeaderCount() const noexcept { return headers_.GetSize(); }
+  const Headers& GetHeaders() const noexcept { return headers_.Get(); }
+  unsigned int GetHeaderCount() const noexcept { return headers_.Get().GetSize(); }
   // As Headers::Get.
   bool GetHeader(const Strata::UniString& name, Header& header) const;
   Strata::ConstForwardContainerIterator<Header> EnumerateHeaders() const;
@@ -67,7 +69,8 @@ class QUORUM_MAIL_EXPORT BodyPart {
 
   // The header operations act as those of Headers and throw as they do. A
   // change to "Content-Size" while a content is present is undone at once by
-  // rewriting the header from the content's size.
+  // rewriting the header from the content's size; that size is taken first,
+  // so when the content's GetSize throws the body part stays unchanged.
   void SetHeader(const Header& header);
   void SetHeader(const Strata::UniString& name, const Strata::UniString& value);
   bool RemoveHeader(const Header& header);
@@ -78,11 +81,17 @@ class QUORUM_MAIL_EXPORT BodyPart {
   void ClearHeaders();
 
   // The typed setters compare with the cached value, stale or not, and
-  // rewrite the header only when it differs.
+  // rewrite the header only when it differs; the next reading parses the
+  // header written, so a reading never disagrees with its header.
   // An empty type removes "Content-Type".
   void SetContentType(const Strata::UniString& contentType);
+  // Throws Strata::IllegalArgumentException "Invalid disposition:
+  // disposition has no text." for a number other than Attachment and Inline,
+  // changing nothing.
   void SetDisposition(const Disposition& disposition);
-  // Written into "Content-Disposition" only for an attachment.
+  // Written into "Content-Disposition" only for an attachment; an inline
+  // part keeps the name for a later SetDisposition, but GetFileName, which
+  // reads the header, stays empty.
   void SetFileName(const Strata::UniString& fileName);
   // Shares `content` and rewrites "Content-Size" from it (removes it for an
   // empty reference). Nothing happens for the content already held. Throws
@@ -108,40 +117,20 @@ class QUORUM_MAIL_EXPORT BodyPart {
   void Read(Strata::IChannelX& channel);
 
  private:
-  static constexpr unsigned char ContentDispositionParsed = 1;
-  static constexpr unsigned char ContentSizeParsed = 2;
-  static constexpr unsigned char ContentTypeParsed = 4;
-
-  bool GetParsedFlag(unsigned char bits) const noexcept { return (parsedFlags_ & bits) != 0; }
-  void SetParsedFlag(unsigned char bits, bool value) noexcept;
-  bool IsContentDispositionHeaderParsed() const noexcept;
-  bool IsContentSizeHeaderParsed() const noexcept;
-  bool IsContentTypeHeaderParsed() const noexcept;
-  void SetContentDispositionHeaderParsed(bool value) noexcept;
-  void SetContentSizeHeaderParsed(bool value) noexcept;
-  void SetContentTypeHeaderParsed(bool value) noexcept;
-
-  // Marks the typed reading of the header `name` (any case) stale.
-  void Invalidate(const Strata::UniString& name) noexcept;
-  void Invalidate(const Header& header) noexcept;
-  // Applies the Content-Size rule and invalidation after a header change.
-  void HeaderChanged(const Strata::UniString& name);
-
-  void ParseContentTypeHeader();
-  void ParseContentSizeHeader();
-  void ParseContentDispositionHeader();
-  void UpdateContentTypeHeader();
-  void UpdateContentSizeHeader();
-  void UpdateContentDispositionHeader();
+  // Parses "Content-Disposition" into the disposition and file name unless
+  // they are current.
+  void ParseContentDisposition();
+  // Sets "Content-Disposition" (in its place) from the two values.
+  void WriteContentDisposition(const Disposition& disposition, const Strata::UniString& fileName);
 
   Strata::UniString name_;
   Strata::UniString contentType_;
   unsigned int contentSize_ = 0;
   Disposition disposition_;
   Strata::UniString fileName_;
-  Headers headers_;
+  // The headers and the parsed bits of the cached readings above.
+  TypedHeaders headers_;
   Strata::Ref<BodyPartContent> content_;
-  unsigned char parsedFlags_ = 0;
 };
 
 }  // namespace Quorum::Server::Mail

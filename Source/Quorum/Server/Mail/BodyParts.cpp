@@ -33,8 +33,11 @@ BodyParts::BodyParts() = default;
 
 BodyParts::BodyParts(const BodyParts& other) {
   table_.Reserve(other.GetSize());
+  // The parts are copied as they are, not re-checked: a collection read from
+  // a channel (a part with an empty name, a "Content-Size" at odds with its
+  // content) copies to an equal one.
   for (const Strata::Ref<BodyPart>& part : other.table_.GetValues()) {
-    Strata::Ref<BodyPart> copy(part->Clone());
+    auto copy = Strata::MakeRef<BodyPart>(*part);
     table_.Set(copy->GetName(), std::move(copy));
   }
 }

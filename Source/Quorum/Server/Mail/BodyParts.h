@@ -21,8 +21,10 @@ namespace Quorum::Server::Mail {
 class QUORUM_MAIL_EXPORT BodyParts {
  public:
   BodyParts();
-  // Clones every part (content included) in storage order; throws
-  // Strata::IllegalArgumentException for a part with an empty name.
+  // Copies every part (BodyPart's copy constructor: name and headers as
+  // they are, content cloned) in storage order, so the copy equals the
+  // original even for parts read from a channel that their constructors
+  // would refuse. Throws what cloning a content throws.
   BodyParts(const BodyParts& other);
   BodyParts(BodyParts&& other) noexcept;
   // As the copy constructor; unchanged if it throws.

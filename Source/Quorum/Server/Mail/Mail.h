@@ -2,17 +2,16 @@
 // typed access to eight well-known headers (MailHeaders).
 //
 // The headers are the single source of truth. A typed getter parses its
-// header on first use and caches the value under one bit of a parsed-flags
-// byte; a typed setter updates the cache and rewrites the header from it;
-// changing a header directly (SetHeader, RemoveHeader, SetHeaders,
-// ClearHeaders, Read, Swap) drops the affected cached values. Operations on
-// flags, body parts or other headers never parse.
+// header on first use and caches the value under one parsed bit (see
+// TypedHeaders); a typed setter rewrites the header and leaves the value to
+// be parsed back from it; changing a header directly (SetHeader,
+// RemoveHeader, SetHeaders, ClearHeaders, Read, Swap) drops the affected
+// cached values. Operations on flags, body parts or other headers never
+// parse.
 //
 // Not thread-safe: typed getters fill caches, so even readers need the
 // holder's lock. Body parts inside GetBodyParts() are shared references.
 #pragma once
-
-#include <utility>
 
 #include "Quorum/Server/Mail/AddressList.h"
 #include "Quorum/Server/Mail/BodyParts.h"
@@ -23,6 +22,7 @@
 #include "Quorum/Server/Mail/Headers.h"
 #include "Quorum/Server/Mail/Importance.h"
 #include "Quorum/Server/Mail/MailId.h"
+#include "Quorum/Server/Mail/TypedHeaders.h"
 #include "Strata/ConstForwardContainerIterator.h"
 #include "Strata/IChannelX.h"
 #include "Strata/OChannelX.h"
@@ -33,7 +33,7 @@ namespace Quorum::Server::Mail {
 class QUORUM_MAIL_EXPORT Mail {
  public:
   // Not valid: empty id, no headers.
-  Mail() = default;
+  Mail();
   // Throws Strata::IllegalArgumentException "Invalid mail id: id is empty."
   // when `id` is empty.
   explicit Mail(const MailId& id);
@@ -41,7 +41,8 @@ class QUORUM_MAIL_EXPORT Mail {
   Mail(const MailId& id, const Headers& headers, const BodyParts& bodyParts, const Flags& flags);
 
   // A copy clones every body part and its content (see BodyParts); cached
-  // values and parsed flags are copied with the rest.
+  // values and parsed bits are copied with the rest. A move leaves the
+  // source without headers and without parsed bits.
   Mail(const Mail&) = default;
   Mail(Mail&&) = default;
   // Copies aside first, so a failed copy (a content that cannot be cloned)
@@ -66,13 +67,13 @@ class QUORUM_MAIL_EXPORT Mail {
 
   // Raw headers. Setting or removing a typed header drops its cached value;
   // the exceptions of Headers pass through and then nothing is dropped.
-  const Headers& GetHeaders() const noexcept { return headers_; }
-  unsigned int GetHeaderCount() const noexcept { return headers_.GetSize(); }
+  const Headers& GetHeaders() const noexcept { return headers_.Get(); }
+  unsigned int GetHeaderCount() const noexcept { return headers_.Get().GetSize(); }
   Strata::ConstForwardContainerIterator<Header> EnumerateHeaders() const {
-    return headers_.Enumerate();
+    return headers_.Get().Enumerate();
   }
   bool GetHeader(const Strata::UniString& name, Header& header) const {
-    return headers_.Get(name, header);
+    return headers_.Get().Get(name, header);
   }
   void SetHeader(const Header& header);
   void SetHeader(const Strata::UniString& name, const Strata::UniString& value);
@@ -85,8 +86,9 @@ class QUORUM_MAIL_EXPORT Mail {
   // first when needed: an absent header gives the default (empty, Normal,
   // 0); a value that does not parse throws MailException and leaves the mail
   // unchanged. A setter does nothing when the value equals the cached one
-  // (parsed or not); otherwise it stores the value and rewrites the header,
-  // which moves to the end of the header order (Importance keeps its place).
+  // (parsed or not); otherwise it rewrites the header, which moves to the end
+  // of the header order (Importance keeps its place), and stores the value as
+  // the one later setters compare with; the next getter parses the header.
   const MailId& GetParentId();
   void SetParentId(const MailId& parentId);
   const Strata::UniString& GetSubject();
@@ -98,7 +100,9 @@ class QUORUM_MAIL_EXPORT Mail {
   const AddressList& GetTo();
   void SetTo(const AddressList& to);
   const Importance& GetImportance();
-  // Writes the header for every level, Normal included.
+  // Writes the header for every level, Normal included. Throws
+  // Strata::IllegalArgumentException "Invalid importance: importance has no
+  // text." for a number outside Low, Normal and High, changing nothing.
   void SetImportance(const Importance& importance);
   const Date& GetReceived();
   // A date of 0 or less removes the header.
@@ -138,71 +142,10 @@ class QUORUM_MAIL_EXPORT Mail {
   void Read(Strata::IChannelX& channel);
 
  private:
-  bool GetParsedFlag(unsigned char mask) const noexcept { return (parsedFlags_ & mask) != 0; }
-  void SetParsedFlag(unsigned char mask, bool value) noexcept;
-
-  bool IsInReplyToHeaderParsed() const noexcept;
-  bool IsSubjectHeaderParsed() const noexcept;
-  bool IsReplyToHeaderParsed() const noexcept;
-  bool IsFromHeaderParsed() const noexcept;
-  bool IsToHeaderParsed() const noexcept;
-  bool IsImportanceHeaderParsed() const noexcept;
-  bool IsReceivedHeaderParsed() const noexcept;
-  bool IsSentHeaderParsed() const noexcept;
-  void SetInReplyToHeaderParsed(bool value) noexcept;
-  void SetSubjectHeaderParsed(bool value) noexcept;
-  void SetReplyToHeaderParsed(bool value) noexcept;
-  void SetFromHeaderParsed(bool value) noexcept;
-  void SetToHeaderParsed(bool value) noexcept;
-  void SetImportanceHeaderParsed(bool value) noexcept;
-  void SetReceivedHeaderParsed(bool value) noexcept;
-  void SetSentHeaderParsed(bool value) noexcept;
-
-  void ParseInReplyToHeader();
-  void ParseSubjectHeader();
-  void ParseReplyToHeader();
-  void ParseFromHeader();
-  void ParseToHeader();
-  void ParseImportanceHeader();
-  void ParseReceivedHeader();
-  void ParseSentHeader();
-
-  void UpdateInReplyToHeader();
-  void UpdateSubjectHeader();
-  void UpdateReplyToHeader();
-  void UpdateFromHeader();
-  void UpdateToHeader();
-  void UpdateImportanceHeader();
-  void UpdateReceivedHeader();
-  void UpdateSentHeader();
-
-  void Invalidate(const Strata::UniString& name) noexcept;
-  void Invalidate(const Header& header) noexcept;
-
-  // Shared steps of the typed headers.
-  bool FindHeaderValue(const Strata::UniString& name, Strata::UniString& value) const;
-  void ParseAddressListHeader(const Strata::UniString& name, AddressList& cache) const;
-  void ParseDateHeader(const Strata::UniString& name, Date& cache) const;
-  void RewriteHeader(const Strata::UniString& name, bool present, const Strata::UniString& text);
+  // The shared steps of the setters of the address lists and the dates.
+  void SetAddressList(const Strata::UniString& name, AddressList& cache, const AddressList& list);
+  void SetDate(const Strata::UniString& name, Date& cache, const Date& date);
   void SetMailFlag(const Strata::UniString& name, bool value);
-
-  // The parsed-flag byte. A move takes the headers along but leaves the
-  // cached numbers behind, so the mail moved from keeps no bit.
-  class ParsedFlags {
-   public:
-    constexpr ParsedFlags(unsigned char bits = 0) noexcept : bits_(bits) {}
-    ParsedFlags(const ParsedFlags&) = default;
-    ParsedFlags(ParsedFlags&& other) noexcept : bits_(std::exchange(other.bits_, 0)) {}
-    ParsedFlags& operator=(const ParsedFlags&) = default;
-    ParsedFlags& operator=(ParsedFlags&& other) noexcept {
-      bits_ = std::exchange(other.bits_, 0);
-      return *this;
-    }
-    constexpr operator unsigned char() const noexcept { return bits_; }
-
-   private:
-    unsigned char bits_;
-  };
 
   MailId id_;
   MailId parentId_;
@@ -213,10 +156,10 @@ class QUORUM_MAIL_EXPORT Mail {
   Importance importance_;
   Date received_;
   Date sent_;
-  Headers headers_;
+  // The raw headers and the parsed bits of the eight cached values above.
+  TypedHeaders headers_;
   BodyParts bodyParts_;
   Flags flags_;
-  ParsedFlags parsedFlags_;
 };
 
 }  // namespace Quorum::Server::Mail

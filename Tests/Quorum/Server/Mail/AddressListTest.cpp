@@ -44,6 +44,11 @@ TEST(AddressList, KeepsDuplicatesInOrderAndRemovesTheFirst) {
   EXPECT_NE(list, ListOf({kB, kA, kA}));
   EXPECT_TRUE(list.Remove(kA));
   EXPECT_EQ(list, ListOf({kB, kA}));
+  EXPECT_TRUE(list.Contains(kA) && list.Get(1) == kA && kA.GetPersonal() == "A");
+  AddressList single = ListOf({kB});
+  EXPECT_FALSE(single.Contains(kA) || single.Remove(kA));
+  single.Clear();
+  EXPECT_TRUE(single.IsEmpty());
   EXPECT_EQ(MessageOf<Strata::IllegalReferenceException>([&] { list.Get(2); }),
             "Invalid index: 2 index is out of legal index range [0..2].");
   EXPECT_EQ(MessageOf<IllegalArgumentException>([&] { list.Contains(Address()); }),

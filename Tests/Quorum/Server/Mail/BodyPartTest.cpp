@@ -68,6 +68,93 @@ TEST(BodyPart, TypedSettersCompareWithTheCachedValueStaleOrNot) {
             "Content-Type=text/plain Content-Disposition=attachment;filename=\"a.pdf\"");
 }
 
+TEST(BodyPart, DispositionAndFileNameAreReadFromTheHeaderAndSettersNeverContradictIt) {
+  BodyPart part("p");
+  part.SetHeader("content-disposition", "attachment;filename=\"r.pdf\"");
+  EXPECT_EQ(part.GetDisposition(), Disposition::Attachment);
+  EXPECT_EQ(part.GetFileName(), "r.pdf");
+  part.SetDisposition(Disposition::Inline);
+  EXPECT_EQ(part.GetDisposition(), Disposition::Inline);
+  part.SetFileName("other.pdf");  // an inline part carries no file name
+  EXPECT_EQ(part.GetFileName(), "");
+  EXPECT_EQ(HeadersText(part), "Content-Disposition=inline");
+  EXPECT_EQ(MessageOf<Strata::IllegalArgumentException>(
+                [&] { part.SetDisposition(static_cast<Disposition::Type>(7)); }),
+            "Invalid disposition: disposition has no text.");
+  EXPECT_EQ(HeadersText(part), "Content-Disposition=inline");
+  part.SetHeader("Content-Disposition", "");
+  EXPECT_EQ(MessageOf<BodyPartException>([&] { part.GetFileName(); }),
+            "Failed to parse header: 'Content-Disposition': value is empty.");
+  part.SetHeader("Content-Disposition", "bogus");
+  EXPECT_EQ(MessageOf<BodyPartException>([&] { part.GetDisposition(); }),
+            "Failed to parse header: 'Content-Disposition': value: 'bogus'.");
+}
+
+TEST(BodyPart, ContentSizeIsTakenFirstAndReadAgainOnceTheContentChanges) {
+  struct Unsizable : ScriptedContent {
+    using ScriptedContent::ScriptedContent;
+    unsigned int GetSize() const override {
+      if (refuse) STRATA_THROW(Strata::IOException, "No size.");
+      return size;
+    }
+    bool refuse = false;
+  };
+  BodyPart part("p", HeadersOf({{"Content-Size", "42"}}), {});
+  EXPECT_EQ(part.GetContentSize(), 42u);
+  part.SetContent(MakeMemory(Pattern(5)));
+  EXPECT_EQ(part.GetContentSize(), 5u);
+  part.SetContent({});
+  EXPECT_EQ(part.GetContentSize(), 0u);  // the header went with the content
+
+  const auto content = Strata::MakeRef<Unsizable>(7u, 7u);
+  part.SetContent(content);
+  content->refuse = true;
+  const std::function<void()> changes[] = {
+      [&] { part.SetHeader("content-size", "8"); },
+      [&] { part.SetHeader(Header("Content-Size", "8")); },
+      [&] { part.RemoveHeader("CONTENT-SIZE"); },
+      [&] { part.RemoveHeader(Header("Content-Size", "7")); },
+  };
+  for (const auto& change : changes) {
+    EXPECT_THROW(change(), Strata::IOException);
+    EXPECT_EQ(HeadersText(part), "Content-Size=7");
+  }
+}
+
+TEST(BodyPart, SetContentTypeWritesTheHeaderLastAndAMoveLeavesNothingBehind) {
+  BodyPart part("p", HeadersOf({{"Content-Type", "text/plain"}, {"X", "x"}}), {});
+  part.SetContentType("text/html");
+  EXPECT_EQ(HeadersText(part), "X=x Content-Type=text/html");
+  EXPECT_EQ(part.GetContentType(), "text/html");
+  Header header;
+  EXPECT_TRUE(part.GetHeader("content-type", header) && header.GetValue() == "text/html");
+  BodyPart moved("q");
+  moved = std::move(part);
+  EXPECT_EQ(moved.GetContentType(), "text/html");
+  EXPECT_EQ(moved.GetHeaders(), HeadersOf({{"X", "x"}, {"Content-Type", "text/html"}}));
+  EXPECT_EQ(part.GetHeaderCount(), 0u);
+  EXPECT_EQ(part.GetContentType(), "");
+}
+
+TEST(BodyPart, SelfAssignmentAndUnchangedValuesChangeNothing) {
+  const auto content = MakeMemory(Of("abc"));
+  BodyPart part("p", HeadersOf({{"X", "x"}}), content);
+  const BodyPart& same = part;
+  part = same;
+  EXPECT_TRUE(part == same && part.GetContent() == content);  // kept, not cloned
+  part.SetDisposition(Disposition::Inline);                   // the cached defaults
+  part.SetFileName("");
+  part.SetContent(content);
+  EXPECT_EQ(HeadersText(part), "X=x Content-Size=3");
+  const BodyPart bare("p", HeadersOf({{"X", "x"}, {"Content-Size", "3"}}), {});
+  EXPECT_TRUE(part != bare && bare != part);  // the headers agree, one content is missing
+  BodyPart noContent("b");
+  noContent.SetHeaders(HeadersOf({{"Content-Size", "9"}}));
+  EXPECT_EQ(noContent.GetContentSize(), 9u);
+  noContent.ClearHeaders();
+  EXPECT_EQ(noContent.GetHeaderCount(), 0u);
+}
+
 TEST(BodyPart, CopiesCloneTheContentWhileTheConstructorShares) {
   const auto content = MakeMemory(Of("abc"));
   BodyPart part("p", Headers(), content);
@@ -127,9 +214,13 @@ TEST(BodyPart, ReadingMakesTextContentOnlyForContentTypesBeginningWithText) {
 TEST(BodyPart, ShortContentFailsToWriteAndTruncatedChannelsLeaveThePartUnchanged) {
   auto shortContent = Strata::MakeRef<ScriptedContent>(100, 60);
   const BodyPart shortPart("p", Headers(), shortContent);
-  EXPECT_EQ(MessageOf<Strata::IOException>([&] { BytesOf(shortPart); }),
-            "Failed to write content.");
+  EXPECT_EQ(FaultOf<Strata::IOException>([&] { BytesOf(shortPart); }),
+            "Failed to write content. (Source/Quorum/Server/Mail/Internal/ContentSection.cpp, "
+            "-7003)");
   EXPECT_EQ(shortContent->closed, 1);
+  auto failing = Strata::MakeRef<ScriptedContent>(100, 60, true);
+  EXPECT_THROW(BytesOf(BodyPart("p", Headers(), failing)), Strata::IOException);
+  EXPECT_EQ(failing->closed, 1);  // closed on the way out
 
   const BodyPart old("old", HeadersOf({{"X", "1"}}), MakeMemory(Of("kept")));
   ExpectTruncatedReadsLeaveUnchanged(old, BodyPart("new", Headers(), MakeMemory(Pattern(10))));

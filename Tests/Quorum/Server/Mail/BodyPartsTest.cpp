@@ -53,9 +53,25 @@ TEST(BodyParts, EqualityIgnoresOrderButComparesWholeParts) {
   for (const char* name : {"a", "b"}) forward.Add(Part(name, name));
   for (const char* name : {"b", "a"}) backward.Add(Part(name, name));
   EXPECT_EQ(forward, backward);
+  backward.Add(Part("c"));
+  EXPECT_NE(forward, backward);  // every part of the smaller one has its match
+  backward.Remove("c");
   backward.Add(Part("a", "different"));
   EXPECT_NE(forward, backward);
+  EXPECT_TRUE(forward.Contains(Part("a", "a")));
+  EXPECT_FALSE(forward.Contains(Part("a", "different")) || forward.Contains(Part("x")));
+  const BodyParts& same = forward;
+  EXPECT_TRUE(forward == same);
+  forward = same;
+  EXPECT_EQ(Names(forward), "ab");
+  backward.Remove("b");
+  backward.Add(Part("c"));
+  EXPECT_NE(forward, backward);  // same size, but no part named b
+  EXPECT_FALSE(forward.Remove(Part("c")));
+  EXPECT_TRUE(forward.Get("c").IsNull());
   EXPECT_FALSE(forward.Remove(Part("a", "different")));
   EXPECT_TRUE(forward.Remove(Part("a", "a")));
   EXPECT_EQ(Names(forward), "b");
+  forward.Clear();
+  EXPECT_TRUE(forward.IsEmpty());
 }

@@ -23,3 +23,10 @@ TEST(Date, CrossesChannelsAsOneInt) {
   EXPECT_EQ(MailTest::RoundTrip(Date(INT_MIN)), INT_MIN);
   MailTest::ExpectTruncatedReadsLeaveUnchanged(Date(7), Date(-2));
 }
+
+TEST(Date, OrdersAsSignedNumbersAndSwaps) {
+  Date early(-5), late(7);
+  EXPECT_TRUE(early < late && late > Date(0) && static_cast<int>(early) == -5);
+  early.Swap(late);
+  EXPECT_TRUE(early == 7 && late == -5);
+}

@@ -29,3 +29,11 @@ TEST(Importance, CrossesChannelsAsOneSignedShort) {
   for (const int value : {3, -32768}) EXPECT_EQ(MailTest::RoundTrip(Level(value)), Level(value));
   MailTest::ExpectTruncatedReadsLeaveUnchanged(Importance(Importance::High), Level(0));
 }
+
+TEST(Importance, OrdersByNumberLowNormalHighAndSwaps) {
+  Importance low(Importance::Low), high(Importance::High);
+  EXPECT_TRUE(low < Importance() && Importance() < high && high > Importance::Normal);
+  EXPECT_TRUE(Level(9) > high && static_cast<int>(high) == 2);
+  low.Swap(high);
+  EXPECT_TRUE(low == Importance::High && high == Importance::Low);
+}

@@ -97,3 +97,16 @@ TEST(MailFetchPlan, ATruncatedOrHostileChannelLeavesThePlanUnchanged) {
     EXPECT_TRUE(plan == original) << input.size();
   }
 }
+
+TEST(MailFetchPlan, SwapAndSetRequestedBodyPartsExchangeAndReplaceWholeFields) {
+  MailFetchPlan a = MailFetchPlan().AddBodyPart("a").AddAll();
+  MailFetchPlan b = MailFetchPlan().AddBodyPart("b").AddBodyPart("c").AddMailFlags();
+  a.Swap(b);
+  EXPECT_EQ(Names(a), (std::vector<UniString>{"b", "c"}));
+  EXPECT_EQ(a.GetRequestedMailParts(), 0x08u);
+  EXPECT_EQ(Names(b), (std::vector<UniString>{"a"}));
+  EXPECT_EQ(b.GetRequestedMailParts(), 0x10u);
+  a.SetRequestedBodyParts(b.GetRequestedBodyParts());
+  EXPECT_EQ(Names(a), (std::vector<UniString>{"a"}));
+  EXPECT_TRUE(a.IsBodyPartRequested("a") && !a.IsBodyPartRequested("b"));
+}

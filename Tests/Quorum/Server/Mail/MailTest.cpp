@@ -51,6 +51,48 @@ TEST(Mail, TypedValuesAreParsedOnFirstUseAndAgainAfterAnyChangeToTheirHeader) {
   }
 }
 
+TEST(Mail, EveryTypedValueIsParsedAgainAfterItsHeaderIsSetUnderAnyCase) {
+  using Text = std::function<std::string(Mail&)>;
+  const auto list = [](const AddressList& l) { return std::string(l.ToString().ToCStr()); };
+  const std::tuple<const char*, const char*, const char*, Text> typed[] = {
+      {"in-reply-to", "p1", "p2", [](Mail& m) { return m.GetParentId().GetId().ToCStr(); }},
+      {"SUBJECT", "a", "b", [](Mail& m) { return m.GetSubject().ToCStr(); }},
+      {"reply-to", "\"A\" <:Inbox:a>", "\"B\" <:Inbox:b>",
+       [&](Mail& m) { return list(m.GetReplyTo()); }},
+      {"from", "\"A\" <:Inbox:a>", "\"B\" <:Inbox:b>", [&](Mail& m) { return list(m.GetFrom()); }},
+      {"TO", "\"A\" <:Inbox:a>", "\"B\" <:Inbox:b>", [&](Mail& m) { return list(m.GetTo()); }},
+      {"importance", "low", "high", [](Mail& m) { return m.GetImportance().ToString().ToCStr(); }},
+      {"received", "1", "2", [](Mail& m) { return m.GetReceived().ToString().ToCStr(); }},
+      {"sent", "1", "2", [](Mail& m) { return m.GetSent().ToString().ToCStr(); }},
+  };
+  for (const auto& [name, first, second, get] : typed) {
+    Mail mail(MailId("m"));
+    mail.SetHeader(name, first);
+    const std::string parsed = get(mail);
+    mail.SetHeader(name, second);
+    EXPECT_NE(get(mail), parsed) << name;
+    EXPECT_EQ(get(mail), get(*std::unique_ptr<Mail>(mail.Clone()))) << name;
+  }
+}
+
+TEST(Mail, TypedSettersNeverLeaveAValueTheirHeaderDoesNotHold) {
+  Mail mail(MailId("m"), HeadersOf({{"Received", "5"}, {"Importance", "high"}}), {}, {});
+  EXPECT_EQ(mail.GetReceived(), 5);
+  mail.SetReceived(Date(-5));  // no header for a date before 1970
+  EXPECT_EQ(mail.GetReceived(), 0);
+  EXPECT_EQ(mail.GetImportance(), Importance::High);
+  EXPECT_EQ(MessageOf<Strata::IllegalArgumentException>(
+                [&] { mail.SetImportance(static_cast<Importance::Level>(5)); }),
+            "Invalid importance: importance has no text.");
+  EXPECT_EQ(HeadersText(mail), "Importance=high");
+  EXPECT_EQ(mail.GetImportance(), Importance::High);
+  AddressList to;
+  ASSERT_TRUE(AddressList::Parse("\"B\" <:Inbox:b>", to));
+  mail.SetTo(to);
+  EXPECT_EQ(HeadersText(mail), "Importance=high To=\"B\" <:Inbox:b>");
+  EXPECT_EQ(mail.GetTo(), to);
+}
+
 TEST(Mail, FailedParseThrowsEveryTimeAndLeavesTheMailUnchanged) {
   const std::tuple<const char*, const char*, const char*, std::function<void(Mail&)>> cases[] = {
       {"From", "Alice", "'From': value: 'Alice'.", [](Mail& m) { m.GetFrom(); }},
@@ -124,6 +166,40 @@ TEST(Mail, EqualityIgnoresCachesAndHeaderOrderAndSwapForgetsTheCaches) {
   EXPECT_EQ(b.GetSubject(), "Hello");
 }
 
+TEST(Mail, SetBodyPartsAndSetFlagsTakeCopies) {
+  BodyParts parts;
+  parts.Add(Strata::MakeRef<BodyPart>("p", Headers(), MakeMemory(Of("abc"))));
+  const Flags flags = Flags().Set("Read");
+  Mail mail(MailId("m"));
+  mail.SetBodyParts(parts);
+  mail.SetFlags(flags);
+  const Mail& view = mail;
+  EXPECT_TRUE(view.GetId() == MailId("m") && view.GetFlags() == flags && mail.IsRead());
+  EXPECT_EQ(view.GetBodyParts(), parts);
+  EXPECT_NE(mail.GetBodyParts().Get("p"), parts.Get("p"));  // another object
+  mail.SetHeader("Subject", "s");
+  Header subject;
+  EXPECT_TRUE(mail.GetHeader("SUBJECT", subject) && subject.GetValue() == "s");
+}
+
+TEST(Mail, SelfAssignmentAndUnchangedTypedValuesChangeNothingAndEqualityChecksEachPart) {
+  Mail mail = MakeMail();
+  const Mail& same = mail;
+  mail = same;
+  EXPECT_TRUE(mail == same && mail == MakeMail());
+  mail.SetParentId(MailId());  // the cached defaults
+  mail.SetReceived(Date(0));
+  EXPECT_EQ(HeadersText(mail), HeadersText(MakeMail()));
+  EXPECT_FALSE(Mail().IsValid());
+  EXPECT_FALSE(Mail(MailId("m"), HeadersOf({{"To", kTo}}), {}, {}).IsValid());
+  Mail other = MakeMail();
+  other.SetHeader("X", "x");
+  EXPECT_NE(mail, other);
+  other = MakeMail();
+  other.GetBodyParts().Add(Strata::MakeRef<BodyPart>("p"));
+  EXPECT_NE(mail, other);
+}
+
 TEST(Mail, AFailedCopyAssignmentLeavesTheTargetAsItWas) {
   struct Unclonable : ScriptedContent {
     Unclonable() : ScriptedContent(0, 0) {}
@@ -135,6 +211,23 @@ TEST(Mail, AFailedCopyAssignmentLeavesTheTargetAsItWas) {
   Mail target = MakeMail();
   EXPECT_THROW(target = source, Strata::IOException);
   EXPECT_EQ(target, MakeMail());
+}
+
+TEST(Mail, AMailReadAsSentCopiesToAnEqualMailThoughItsPartsWouldBeRefusedIfBuilt) {
+  // One part with an empty name and a Content-Size at odds with its 3 bytes.
+  Bytes bytes = WrittenAs("m", 0u, 1u, "", 1u, "Content-Size", "99");
+  bytes.insert(bytes.end(), {1, 0, 0, 0, 3, 'a', 'b', 'c', 0, 0, 0, 0});
+  Mail mail;
+  EXPECT_EQ(ReadFrom(bytes, mail), 0u);
+  Mail assigned;
+  assigned = mail;
+  const std::unique_ptr<Mail> clone(mail.Clone());
+  for (const Mail* copy : {&assigned, clone.get()}) {
+    EXPECT_EQ(*copy, mail);
+    EXPECT_EQ(BytesOf(*copy), bytes);
+  }
+  BodyPart& part = **mail.GetBodyParts().Enumerate().begin();
+  EXPECT_EQ(part.GetContentSize(), 3u);  // the content, not the header, answers
 }
 
 TEST(Mail, AMailMovedFromKeepsNoTypedValueOfTheHeadersItLost) {

@@ -16,3 +16,10 @@ TEST(MailboxQuota, IsValidWhileTheSoftLimitIsNotAboveTheHardLimitAndCrossesChann
   EXPECT_TRUE(quota.IsValid());
   EXPECT_EQ(MailboxQuota(), MailboxQuota(4294967295u, 4294967295u));
 }
+
+TEST(MailboxQuota, KeepsTheHardAndTheSoftLimitApart) {
+  MailboxQuota quota(10, 5);
+  EXPECT_TRUE(quota.GetHardLimit() == 10 && quota.GetSoftLimit() == 5 && quota.IsValid());
+  quota.SetHardLimit(4);
+  EXPECT_TRUE(quota.GetHardLimit() == 4 && quota.GetSoftLimit() == 5 && !quota.IsValid());
+}

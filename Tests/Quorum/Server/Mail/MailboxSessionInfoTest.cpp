@@ -18,8 +18,7 @@ static std::string RefusalOf(const MailboxSessionId& s, const MailboxId& m, cons
 
 TEST(MailboxSessionInfo, ConstructorChecksInOrderAndNamesTheFirstFault) {
   EXPECT_EQ(RefusalOf({}, {}, {}, {}), "Invalid mailbox session id: id is not valid.");
-  EXPECT_EQ(RefusalOf(kSession, {}, kClient, kOwner),
-            "Invalid mailbox id: mailbox id is not valid.");
+  EXPECT_EQ(RefusalOf(kSession, {}, {}, {}), "Invalid mailbox id: mailbox id is not valid.");
   EXPECT_EQ(RefusalOf(kSession, kMailbox, {}, {}), "Invalid client id: id is not valid.");
   EXPECT_EQ(RefusalOf(kSession, kMailbox, kClient, {}), "Invalid owner id: owner id is empty.");
 }
@@ -31,4 +30,30 @@ TEST(MailboxSessionInfo, DisplayAndChannelForms) {
   EXPECT_EQ(MailTest::BytesOf(info), MailTest::WrittenAs("s1", kMailbox, "desktop", "bob"));
   EXPECT_EQ(MailTest::RoundTrip(info), info);
   MailTest::ExpectTruncatedReadsLeaveUnchanged(MailboxSessionInfo(), info);
+}
+
+TEST(MailboxSessionInfo, EqualityAndValidityLookAtEveryField) {
+  const MailboxSessionInfo info(kSession, kMailbox, kClient, kOwner);
+  EXPECT_TRUE(info.IsValid() && info.GetMailboxSessionId() == kSession &&
+              info.GetMailboxId() == kMailbox && info.GetClientId() == kClient &&
+              info.GetOwnerId() == kOwner);
+  const MailTest::Bytes differing[] = {
+      MailTest::WrittenAs("s2", kMailbox, "desktop", "bob"),
+      MailTest::WrittenAs("s1", MailboxId(UniString("Projects:Inbox:carol")), "desktop", "bob"),
+      MailTest::WrittenAs("s1", kMailbox, "phone", "bob"),
+      MailTest::WrittenAs("s1", kMailbox, "desktop", "carol"),
+      MailTest::WrittenAs("s1", kMailbox, "desktop", ""),
+      MailTest::WrittenAs("s1", MailboxId(), "desktop", "bob"),
+      MailTest::WrittenAs("s1", kMailbox, "", "bob"),
+  };
+  for (const MailTest::Bytes& bytes : differing) {
+    MailboxSessionInfo read;
+    MailTest::ReadFrom(bytes, read);
+    EXPECT_FALSE(read == info);
+    EXPECT_EQ(read.IsValid(), read.GetMailboxId().IsValid() && read.GetClientId().IsValid() &&
+                                  !read.GetOwnerId().IsEmpty());
+  }
+  const MailboxSessionInfo& same = info;
+  EXPECT_TRUE(info == same);
+  EXPECT_FALSE(MailboxSessionInfo().IsValid());
 }

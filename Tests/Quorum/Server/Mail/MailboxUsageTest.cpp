@@ -10,3 +10,9 @@ TEST(MailboxUsage, CrossesChannelsSizeFirst) {
   usage.SetMailCount(0x05060708u);
   EXPECT_EQ(MailTest::BytesOf(usage), (MailTest::Bytes{1, 2, 3, 4, 5, 6, 7, 8}));
 }
+
+TEST(MailboxUsage, KeepsTheSizeAndTheCountApart) {
+  const MailboxUsage usage(100, 3);
+  EXPECT_TRUE(usage.GetMailboxSize() == 100 && usage.GetMailCount() == 3);
+  EXPECT_TRUE(usage == MailboxUsage(100, 3) && !(usage == MailboxUsage(3, 100)));
+}

@@ -29,3 +29,10 @@ TEST(Parameter, ConstructorsApplyTheNameRule) {
   EXPECT_EQ(FaultOf<InvalidParameterNameException>([] { Parameter("a.b", "v"); }),
             "Invalid parameter name: 'a.b'. (Source/Quorum/Server/Mail/Parameter.cpp, -7003)");
 }
+
+TEST(Parameter, ParseUnescapesTheQuotedValue) {
+  Parameter parsed;
+  ASSERT_TRUE(Parameter::Parse("Name=\"say \\\"hi\\\" \\\\o/\"", parsed));
+  EXPECT_EQ(parsed, Parameter("Name", "say \"hi\" \\o/"));
+  EXPECT_NE(parsed, Parameter("Name", "other"));
+}

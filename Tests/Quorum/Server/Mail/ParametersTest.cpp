@@ -52,3 +52,20 @@ TEST(Parameters, ParseRefusesMalformedTextAndLeavesTheResultAlone) {
                       u"a=1", u"a=\"1\";b", u"a=\"1\";b=2", u"a=\"1\";b=\"2", u"a=\"1\\x\"",
                       u"a = \"1\"", u"a=\"1\";\u00e9=\"2\""));
 }
+
+TEST(Parameters, ParseKeepsTheLastOfTwoSameNamedParametersAndLookUpsIgnoreCase) {
+  Parameters parsed;
+  ASSERT_TRUE(Parameters::Parse("a=\"1\";B=\"2\";A=\"3\"", parsed));
+  Parameter a;
+  EXPECT_TRUE(parsed.Get("a", a));
+  EXPECT_EQ(a, Parameter("A", "3"));
+  EXPECT_EQ(parsed.ToString(), "A=\"3\";B=\"2\"");
+  EXPECT_TRUE(parsed.Contains("b") && parsed.Contains(Parameter("b", "2")));
+  EXPECT_FALSE(parsed.Contains(Parameter("b", "9")) || parsed.Remove(Parameter("b", "9")));
+  EXPECT_TRUE(parsed.Remove("A"));
+  EXPECT_FALSE(parsed.Remove("a") || parsed.Get("a", a));
+  Parameters read = XYZ();
+  EXPECT_EQ(MailTest::ReadFrom(MailTest::BytesOf(parsed), read), 0u);
+  EXPECT_EQ(read, parsed);
+  MailTest::ExpectTruncatedReadsLeaveUnchanged(XYZ(), parsed);
+}
