@@ -22,9 +22,6 @@ class HashSet {
   void Clear() noexcept { table_.Clear(); }
   void Swap(HashSet& other) noexcept { table_.Swap(other.table_); }
 
-  // REQUIRES: index < GetSize().
-  const K& GetAt(unsigned int index) const noexcept { return table_.GetKeyAt(index); }
-
   ConstForwardContainerIterator<K> Enumerate() const {
     return ConstForwardContainerIterator<K>(table_.GetKeys());
   }
