@@ -1,7 +1,7 @@
 #include "Quorum/Server/Mail/Address.h"
 
-#include "Quorum/Server/Mail/InvalidAddressException.h"
 #include "Quorum/Server/Mail/Internal/QuotedText.h"
+#include "Quorum/Server/Mail/InvalidAddressException.h"
 #include "Strata/IllegalArgumentException.h"
 #include "Strata/Throw.h"
 

@@ -1,0 +1,64 @@
+// Look-ups by name in Headers, Parameters and Flags allocate nothing. This
+// file replaces the global operator new of MailTests with one that counts.
+#include <cstdlib>
+#include <new>
+
+#include "MailTestSupport.h"
+#include "Quorum/Server/Mail/Flags.h"
+#include "Quorum/Server/Mail/Headers.h"
+#include "Quorum/Server/Mail/Parameters.h"
+
+namespace {
+thread_local unsigned long allocations = 0;
+}  // namespace
+
+void* operator new(std::size_t size) {
+  ++allocations;
+  if (void* memory = std::malloc(size == 0 ? 1 : size)) return memory;
+  throw std::bad_alloc();
+}
+void operator delete(void* memory) noexcept { std::free(memory); }
+void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
+
+namespace {
+
+using namespace Quorum::Server::Mail;
+using MailTest::U;
+
+// How many allocations `action` makes.
+template <typename Action>
+unsigned long AllocationsOf(Action action) {
+  const unsigned long before = allocations;
+  action();
+  return allocations - before;
+}
+
+TEST(LookUpAllocation, AsciiNamesAreFoundWithoutAllocating) {
+  Headers headers;
+  Parameters parameters;
+  Flags flags;
+  for (int i = 0; i < 200; ++i) {
+    const Strata::UniString name = Strata::UniString::Format("X-Name-%d", i);
+    headers.Set(name, u"value");
+    parameters.Set(name, u"value");
+    flags.Set(name);
+  }
+  const Strata::UniString present = U(u"x-NAME-123"), absent = U(u"X-Name-Absent");
+  bool found = true;
+  EXPECT_EQ(AllocationsOf([&] {
+              found = headers.Find(present) != nullptr && headers.Contains(present) &&
+                      parameters.Find(present) != nullptr && parameters.Contains(present) &&
+                      flags.Contains(present) && !headers.Contains(absent) &&
+                      !headers.Remove(absent) && !parameters.Remove(absent) &&
+                      !flags.Remove(absent);
+            }),
+            0u);
+  EXPECT_TRUE(found);
+  EXPECT_EQ(headers.Find(present)->GetName(), U(u"X-Name-123"));
+  // A name longer than the inline buffer is still found, in any case.
+  const Strata::UniString longName(std::u16string(300, u'\u00C4'));
+  flags.Set(longName);
+  EXPECT_TRUE(flags.Contains(Strata::UniString(std::u16string(300, u'\u00E4'))));
+}
+
+}  // namespace
