@@ -1,19 +1,22 @@
-// Look-ups by name in Headers, Parameters and Flags allocate nothing. This
-// file replaces the global operator new of MailTests with one that counts.
+// What reading and looking up allocate. This file replaces the global
+// operator new of MailTests with one that counts calls and bytes.
 #include <cstdlib>
 #include <new>
 
 #include "MailTestSupport.h"
+#include "Quorum/Server/Mail/BodyPart.h"
 #include "Quorum/Server/Mail/Flags.h"
 #include "Quorum/Server/Mail/Headers.h"
 #include "Quorum/Server/Mail/Parameters.h"
 
 namespace {
 thread_local unsigned long allocations = 0;
+thread_local unsigned long long allocatedBytes = 0;
 }  // namespace
 
 void* operator new(std::size_t size) {
   ++allocations;
+  allocatedBytes += size;
   if (void* memory = std::malloc(size == 0 ? 1 : size)) return memory;
   throw std::bad_alloc();
 }
@@ -24,6 +27,14 @@ namespace {
 
 using namespace Quorum::Server::Mail;
 using MailTest::U;
+
+// How many bytes `action` allocates.
+template <typename Action>
+unsigned long long BytesAllocatedBy(Action action) {
+  const unsigned long long before = allocatedBytes;
+  action();
+  return allocatedBytes - before;
+}
 
 // How many allocations `action` makes.
 template <typename Action>
@@ -62,3 +73,18 @@ TEST(LookUpAllocation, AsciiNamesAreFoundWithoutAllocating) {
 }
 
 }  // namespace
+
+TEST(ReadAllocation, HostileCountsAllocateOnlyWhatTheChannelHolds) {
+  using MailTest::Bytes;
+  // A body part with no headers whose content claims 4 GiB - 1 with 10 bytes
+  // behind it, then a text claiming as many units with 10 bytes behind it.
+  Bytes part = MailTest::WrittenAs("p", 0u);
+  part.insert(part.end(), {1, 0xFF, 0xFF, 0xFF, 0xFF, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+  const Bytes text{0xFF, 0xFF, 0xFF, 0xFF, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+  EXPECT_LT(BytesAllocatedBy([&] {
+              BodyPart read;
+              EXPECT_THROW(MailTest::ReadFrom(part, read), Strata::IOException);
+              EXPECT_THROW(MailTest::ReadFrom(text, read), Strata::IOException);
+            }),
+            1u << 20);
+}
