@@ -88,18 +88,11 @@ struct SipState {
   }
 };
 
-}  // namespace
-
-std::uint64_t KeyedHash::Of(const void* data, std::size_t size) noexcept {
-  const ProcessKey& key = GetProcessKey();
-  return Of(key.k0, key.k1, data, size);
-}
-
-std::uint64_t KeyedHash::Of(std::uint64_t k0, std::uint64_t k1, const void* data, std::size_t size,
-                            int compressionRounds, int finalRounds) noexcept {
+// Inlined where the rounds are constants, so that the compiler unrolls them.
+inline std::uint64_t SipHash(std::uint64_t k0, std::uint64_t k1, const unsigned char* bytes,
+                             std::size_t size, int compressionRounds, int finalRounds) noexcept {
   SipState state{k0 ^ 0x736f6d6570736575ull, k1 ^ 0x646f72616e646f6dull, k0 ^ 0x6c7967656e657261ull,
                  k1 ^ 0x7465646279746573ull};
-  const auto* bytes = static_cast<const unsigned char*>(data);
   const std::size_t whole = size - size % 8;
   for (std::size_t i = 0; i < whole; i += 8) {
     std::uint64_t word;
@@ -113,6 +106,19 @@ std::uint64_t KeyedHash::Of(std::uint64_t k0, std::uint64_t k1, const void* data
   state.v2 ^= 0xff;
   for (int r = 0; r < finalRounds; ++r) state.Round();
   return state.v0 ^ state.v1 ^ state.v2 ^ state.v3;
+}
+
+}  // namespace
+
+std::uint64_t KeyedHash::Of(const void* data, std::size_t size) noexcept {
+  const ProcessKey& key = GetProcessKey();
+  return SipHash(key.k0, key.k1, static_cast<const unsigned char*>(data), size, 1, 3);
+}
+
+std::uint64_t KeyedHash::Of(std::uint64_t k0, std::uint64_t k1, const void* data, std::size_t size,
+                            int compressionRounds, int finalRounds) noexcept {
+  return SipHash(k0, k1, static_cast<const unsigned char*>(data), size, compressionRounds,
+                 finalRounds);
 }
 
 }  // namespace Strata
