@@ -10,20 +10,15 @@ namespace Strata {
 template <typename K>
 class HashSet {
  public:
-  // True when the key was new.
-  bool Add(const K& key) {
-    if (table_.Contains(key)) return false;
-    return table_.Set(key, Unit{});
-  }
+  // True when the key was new; a present key stays as it is.
+  bool Add(const K& key) { return table_.Set(key, Unit{}); }
+  bool Add(K&& key) { return table_.Set(std::move(key), Unit{}); }
   bool Contains(const K& key) const { return table_.Contains(key); }
   bool Remove(const K& key) { return table_.Remove(key); }
   unsigned int GetSize() const noexcept { return table_.GetSize(); }
   bool IsEmpty() const noexcept { return table_.IsEmpty(); }
   void Clear() noexcept { table_.Clear(); }
   void Swap(HashSet& other) noexcept { table_.Swap(other.table_); }
-
-  // REQUIRES: index < GetSize().
-  const K& GetAt(unsigned int index) const noexcept { return table_.GetKeyAt(index); }
 
   ConstForwardContainerIterator<K> Enumerate() const {
     return ConstForwardContainerIterator<K>(table_.GetKeys());

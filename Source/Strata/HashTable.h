@@ -7,31 +7,55 @@
 // Enumeration visits the sequence in order. Look-up, insertion and removal
 // take O(1) on average.
 //
-// Keys are hashed with their GenerateHashValue() member when they have one
-// (std::hash otherwise) and compared with operator==.
+// Keys are compared with operator==. Where a key lands is decided by
+// KeyedHash (SipHash under a secret per-process key), so keys that a peer
+// chose to collide do not pile up on one probe path: a text key (one with
+// GetUnits(), such as UniString) is hashed by its code units; any other key
+// by its GenerateHashValue() (std::hash when it has none), which the keyed
+// hash then spreads but cannot separate when equal.
 //
 // The index is open addressing with linear probing over 32-bit slots that
-// hold entry positions; hash values are kept beside the entries, so growth
-// never rehashes a key.
+// hold entry positions; the keyed hashes are kept beside the entries, so
+// growth never rehashes a key.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <span>
+#include <string_view>
 #include <type_traits>
 #include <utility>
 #include <vector>
 
 #include "Strata/ConstForwardContainerIterator.h"
+#include "Strata/KeyedHash.h"
 
 namespace Strata {
 
+// A key held as UTF-16 code units, which a look-up may give as a plain view.
 template <typename K>
-unsigned int HashOf(const K& key) {
-  if constexpr (requires { key.GenerateHashValue(); }) {
-    return static_cast<unsigned int>(key.GenerateHashValue());
+concept TextKey = requires(const K& key) {
+  { key.GetUnits() } -> std::convertible_to<std::u16string_view>;
+};
+
+// Where HashTable places a key: equal keys, and a text key and a view of the
+// same units, get the same value.
+inline std::uint32_t PlaceOf(std::u16string_view units) noexcept {
+  return static_cast<std::uint32_t>(KeyedHash::Of(units.data(), units.size() * sizeof(char16_t)));
+}
+template <typename K>
+std::uint32_t PlaceOf(const K& key) {
+  if constexpr (TextKey<K>) {
+    return PlaceOf(std::u16string_view(key.GetUnits()));
   } else {
-    return static_cast<unsigned int>(std::hash<K>{}(key));
+    std::size_t stable;
+    if constexpr (requires { key.GenerateHashValue(); }) {
+      stable = static_cast<std::size_t>(key.GenerateHashValue());
+    } else {
+      stable = std::hash<K>{}(key);
+    }
+    return static_cast<std::uint32_t>(KeyedHash::Of(&stable, sizeof stable));
   }
 }
 
@@ -78,17 +102,23 @@ class HashTable {
   unsigned int GetSize() const noexcept { return static_cast<unsigned int>(keys_.size()); }
   bool IsEmpty() const noexcept { return keys_.empty(); }
 
-  bool Contains(const K& key) const { return Locate(key, HashOf(key)) != kNone; }
+  bool Contains(const K& key) const { return Locate(key) != kNone; }
 
   // The stored value of `key`, or null. The pointer is invalidated by any
   // change to the table.
-  const V* Find(const K& key) const {
-    const std::uint32_t slot = Locate(key, HashOf(key));
-    return slot == kNone ? nullptr : &values_[slots_[slot] - 1];
+  const V* Find(const K& key) const { return ValueAtSlot(Locate(key)); }
+  V* Find(const K& key) { return ValueAtSlot(Locate(key)); }
+
+  // Look-ups of a text key given as its code units; they build no key.
+  bool ContainsUnits(std::u16string_view units) const requires TextKey<K> {
+    return Locate(units) != kNone;
   }
-  V* Find(const K& key) {
-    const std::uint32_t slot = Locate(key, HashOf(key));
-    return slot == kNone ? nullptr : &values_[slots_[slot] - 1];
+  const V* FindUnits(std::u16string_view units) const requires TextKey<K> {
+    return ValueAtSlot(Locate(units));
+  }
+  V* FindUnits(std::u16string_view units) requires TextKey<K> { return ValueAtSlot(Locate(units)); }
+  bool RemoveUnits(std::u16string_view units) requires TextKey<K> {
+    return RemoveAt(Locate(units));
   }
 
   // Inserts at the end or replaces in place; true when the key was new. A key
@@ -104,23 +134,7 @@ class HashTable {
   }
 
   // Removes `key`; the last entry moves into its place. True when removed.
-  bool Remove(const K& key) {
-    const std::uint32_t slot = Locate(key, HashOf(key));
-    if (slot == kNone) return false;
-    const std::uint32_t index = slots_[slot] - 1;
-    EraseSlot(slot);
-    const std::uint32_t last = static_cast<std::uint32_t>(keys_.size()) - 1;
-    if (index != last) {
-      slots_[SlotOfIndex(last)] = index + 1;
-      keys_[index] = std::move(keys_[last]);
-      values_[index] = std::move(values_[last]);
-      hashes_[index] = hashes_[last];
-    }
-    keys_.pop_back();
-    values_.pop_back();
-    hashes_.pop_back();
-    return true;
-  }
+  bool Remove(const K& key) { return RemoveAt(Locate(key)); }
 
   // Removes every entry and releases the storage.
   void Clear() noexcept {
@@ -137,8 +151,6 @@ class HashTable {
 
   // Entries in storage order by position; REQUIRES: index < GetSize().
   const K& GetKeyAt(unsigned int index) const noexcept { return keys_[index]; }
-  const V& GetValueAt(unsigned int index) const noexcept { return values_[index]; }
-  V& GetValueAt(unsigned int index) noexcept { return values_[index]; }
 
   std::span<const K> GetKeys() const noexcept { return keys_; }
   std::span<const V> GetValues() const noexcept { return values_; }
@@ -148,6 +160,16 @@ class HashTable {
 
   Position begin() const { return Position(this, 0); }
   Position end() const { return Position(this, GetSize()); }
+
+  // The sum over all entries of the slots a look-up of its key visits; for
+  // tests and diagnostics of the index (GetSize() when nothing collides).
+  std::size_t GetTotalProbeLength() const noexcept {
+    std::size_t total = 0;
+    for (std::uint32_t i = 0; i < hashes_.size(); ++i) {
+      total += ((SlotOfIndex(i) - hashes_[i]) & Mask()) + 1;
+    }
+    return total;
+  }
 
   // Makes room for `count` entries without growing the index again.
   void Reserve(unsigned int count) {
@@ -160,9 +182,33 @@ class HashTable {
  private:
   static constexpr std::uint32_t kNone = 0xFFFFFFFFu;
 
+  const V* ValueAtSlot(std::uint32_t slot) const noexcept {
+    return slot == kNone ? nullptr : &values_[slots_[slot] - 1];
+  }
+  V* ValueAtSlot(std::uint32_t slot) noexcept {
+    return slot == kNone ? nullptr : &values_[slots_[slot] - 1];
+  }
+
+  bool RemoveAt(std::uint32_t slot) {
+    if (slot == kNone) return false;
+    const std::uint32_t index = slots_[slot] - 1;
+    EraseSlot(slot);
+    const std::uint32_t last = static_cast<std::uint32_t>(keys_.size()) - 1;
+    if (index != last) {
+      slots_[SlotOfIndex(last)] = index + 1;
+      keys_[index] = std::move(keys_[last]);
+      values_[index] = std::move(values_[last]);
+      hashes_[index] = hashes_[last];
+    }
+    keys_.pop_back();
+    values_.pop_back();
+    hashes_.pop_back();
+    return true;
+  }
+
   template <typename KeyArg, typename ValueArg>
   bool SetKey(KeyArg&& key, ValueArg&& value) {
-    const unsigned int hash = HashOf(key);
+    const std::uint32_t hash = PlaceOf(key);
     const std::uint32_t slot = Locate(key, hash);
     if (slot != kNone) {
       values_[slots_[slot] - 1] = std::forward<ValueArg>(value);
@@ -191,16 +237,33 @@ class HashTable {
 
   std::uint32_t Mask() const noexcept { return static_cast<std::uint32_t>(slots_.size() - 1); }
 
-  std::uint32_t Locate(const K& key, unsigned int hash) const {
+  template <typename Lookup>
+  std::uint32_t Locate(const Lookup& key) const {
+    return slots_.empty() ? kNone : Locate(key, PlaceOf(key));
+  }
+
+  // The slot of the entry whose key equals `key` (a K or, for a text key,
+  // a view of its units), or kNone.
+  template <typename Lookup>
+  std::uint32_t Locate(const Lookup& key, std::uint32_t hash) const {
     if (slots_.empty()) return kNone;
     for (std::uint32_t s = hash & Mask();; s = (s + 1) & Mask()) {
       const std::uint32_t stored = slots_[s];
       if (stored == 0) return kNone;
-      if (hashes_[stored - 1] == hash && keys_[stored - 1] == key) return s;
+      if (hashes_[stored - 1] == hash && Matches(keys_[stored - 1], key)) return s;
     }
   }
 
-  std::uint32_t FreeSlot(unsigned int hash) const noexcept {
+  template <typename Lookup>
+  static bool Matches(const K& stored, const Lookup& key) {
+    if constexpr (std::is_same_v<Lookup, std::u16string_view>) {
+      return std::u16string_view(stored.GetUnits()) == key;
+    } else {
+      return stored == key;
+    }
+  }
+
+  std::uint32_t FreeSlot(std::uint32_t hash) const noexcept {
     std::uint32_t s = hash & Mask();
     while (slots_[s] != 0) s = (s + 1) & Mask();
     return s;
@@ -238,7 +301,7 @@ class HashTable {
 
   std::vector<K> keys_;
   std::vector<V> values_;
-  std::vector<unsigned int> hashes_;
+  std::vector<std::uint32_t> hashes_;
   std::vector<std::uint32_t> slots_;
 };
 

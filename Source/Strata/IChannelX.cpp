@@ -43,12 +43,22 @@ std::uint32_t IChannelX::ReadUnsignedInt() {
 
 UniString IChannelX::ReadUniString() {
   const std::uint32_t length = ReadUnsignedInt();
+  // The units are read straight into the text's storage. Storage grows only
+  // as far as the channel says it can deliver, or doubles what has arrived
+  // (at least a small piece) when it cannot say, so a hostile length
+  // allocates at most about twice the bytes that are really there.
+  constexpr std::size_t kPiece = 2048;
+  constexpr std::size_t kMostPerRead = std::size_t{1} << 30;
   std::u16string units;
-  unsigned char buffer[4096];
-  std::uint32_t done = 0;
+  std::size_t done = 0;
   while (done < length) {
-    const std::uint32_t n = std::min<std::uint32_t>(length - done, sizeof buffer / 2);
-    const unsigned int got = IBinaryChannelUtilities::ReadFully(*channel_, buffer, 2 * n);
+    const std::size_t deliverable = channel_->GetAvailable() / 2;
+    const std::size_t n =
+        std::min<std::size_t>({length - done, std::max({deliverable, done, kPiece}), kMostPerRead});
+    units.resize(done + n);
+    auto* bytes = reinterpret_cast<unsigned char*>(units.data() + done);
+    const unsigned int got =
+        IBinaryChannelUtilities::ReadFully(*channel_, bytes, static_cast<unsigned int>(2 * n));
     if (got != 2 * n) {
       STRATA_THROW(IOException,
                    UniString::Format("Failed to read string: unexpected end of channel after %u "
@@ -56,8 +66,9 @@ UniString IChannelX::ReadUniString() {
                                      static_cast<unsigned int>(done + got / 2),
                                      static_cast<unsigned int>(length)));
     }
-    for (std::uint32_t i = 0; i < n; ++i) {
-      units.push_back(static_cast<char16_t>((buffer[2 * i] << 8) | buffer[2 * i + 1]));
+    for (std::size_t i = done; i < done + n; ++i) {
+      const auto* unit = reinterpret_cast<const unsigned char*>(&units[i]);
+      units[i] = static_cast<char16_t>((unit[0] << 8) | unit[1]);
     }
     done += n;
   }

@@ -2,9 +2,9 @@
 // byte form). Every read either returns a whole value or throws IOException:
 // at the end of the channel, for a bool byte other than 0 or 1, and for a
 // string whose length runs past the end of the channel. A string's declared
-// length is never trusted for allocation: storage grows only as its bytes
-// actually arrive. Nothing is read ahead, so GetBinaryChannel() is positioned
-// right after the last typed value.
+// length is never trusted for allocation: storage grows only as far as the
+// channel's GetAvailable() promises, or by doubling what has arrived. Nothing is read ahead, so
+// GetBinaryChannel() is positioned right after the last typed value.
 #pragma once
 
 #include <cstdint>

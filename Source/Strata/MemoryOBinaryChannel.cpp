@@ -21,12 +21,30 @@ void MemoryOBinaryChannel::Write(const unsigned char* data, unsigned int count) 
     unsigned long long grown = capacity_ < 64 ? 64 : 2ull * capacity_;
     if (grown < needed) grown = needed;
     if (grown > kLimit) grown = kLimit;
-    auto bigger = std::make_unique<unsigned char[]>(grown);
-    if (size_ != 0) std::memcpy(bigger.get(), buffer_.get(), size_);
-    buffer_ = std::move(bigger);
-    capacity_ = static_cast<unsigned int>(grown);
+    Regrow(grown, data, count);
+    return;
   }
   std::memcpy(buffer_.get() + size_, data, count);
+  size_ += count;
+}
+
+void MemoryOBinaryChannel::ReserveMore(unsigned int count) noexcept {
+  const unsigned long long wanted = static_cast<unsigned long long>(size_) + count;
+  if (closed_ || wanted <= capacity_ || wanted > std::numeric_limits<unsigned int>::max()) return;
+  try {
+    Regrow(wanted, nullptr, 0);
+  } catch (...) {
+    // Only a hint: the writes will grow the buffer as they come.
+  }
+}
+
+void MemoryOBinaryChannel::Regrow(unsigned long long capacity, const unsigned char* data,
+                                  unsigned int count) {
+  auto bigger = std::make_unique_for_overwrite<unsigned char[]>(capacity);
+  if (size_ != 0) std::memcpy(bigger.get(), buffer_.get(), size_);
+  if (count != 0) std::memcpy(bigger.get() + size_, data, count);
+  buffer_ = std::move(bigger);
+  capacity_ = static_cast<unsigned int>(capacity);
   size_ += count;
 }
 

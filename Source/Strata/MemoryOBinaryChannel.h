@@ -1,5 +1,6 @@
 // MemoryOBinaryChannel collects the bytes written to it in a buffer of its
-// own that grows geometrically. Writing after Close throws IOException.
+// own that grows geometrically (or at once to what ReserveMore announces;
+// new room is never zero-filled). Writing after Close throws IOException.
 #pragma once
 
 #include <memory>
@@ -17,6 +18,7 @@ class STRATA_EXPORT MemoryOBinaryChannel : public OBinaryChannel {
   MemoryOBinaryChannel& operator=(const MemoryOBinaryChannel&) = delete;
 
   void Write(const unsigned char* data, unsigned int count) override;
+  void ReserveMore(unsigned int count) noexcept override;
   void Close() override;
 
   // The bytes written so far; null while none were written.
@@ -30,6 +32,10 @@ class STRATA_EXPORT MemoryOBinaryChannel : public OBinaryChannel {
   unsigned char* ReleaseBuffer() noexcept;
 
  private:
+  // Moves the bytes to a buffer of `capacity` bytes and then appends `count`
+  // bytes from `data`, which may point into the old buffer.
+  void Regrow(unsigned long long capacity, const unsigned char* data, unsigned int count);
+
   std::unique_ptr<unsigned char[]> buffer_;
   unsigned int size_ = 0;
   unsigned int capacity_ = 0;

@@ -3,6 +3,7 @@
 namespace Strata {
 
 OBinaryChannel::~OBinaryChannel() = default;
+void OBinaryChannel::ReserveMore(unsigned int) noexcept {}
 void OBinaryChannel::Flush() {}
 void OBinaryChannel::Close() { Flush(); }
 

@@ -12,6 +12,10 @@ class STRATA_EXPORT OBinaryChannel {
   virtual ~OBinaryChannel();
   // Writes all `count` bytes or throws IOException.
   virtual void Write(const unsigned char* data, unsigned int count) = 0;
+  // A hint that about `count` more bytes will follow, so that a buffering
+  // channel can make room for them at once. Does nothing by default; never
+  // throws for a hint it cannot honour.
+  virtual void ReserveMore(unsigned int count) noexcept;
   virtual void Flush();
   virtual void Close();
 

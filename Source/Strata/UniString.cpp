@@ -79,26 +79,28 @@ bool UniString::IsEqual(const UniString& other, CaseSensitivity sensitivity) con
 }
 
 UniString& UniString::SetToLowerCase() {
-  const int32_t length = static_cast<int32_t>(units_.size());
-  UChar* data = units_.data();
+  LowerCaseUnits(units_, units_.data());
+  return *this;
+}
+
+void UniString::LowerCaseUnits(std::u16string_view source, char16_t* target) noexcept {
+  const int32_t length = static_cast<int32_t>(source.size());
+  const UChar* data = source.data();
   int32_t i = 0;
   while (i < length) {
     if (data[i] < 0x80) {
-      if (data[i] >= u'A' && data[i] <= u'Z') data[i] = static_cast<char16_t>(data[i] + 32);
+      const char16_t unit = data[i];
+      target[i] = unit >= u'A' && unit <= u'Z' ? static_cast<char16_t>(unit + 32) : unit;
       ++i;
       continue;
     }
     const int32_t start = i;
     UChar32 c;
     U16_NEXT(data, i, length, c);
-    const UChar32 lower = LowerCodePoint(c);
-    if (lower != c) {
-      int32_t at = start;
-      // The mapping keeps the length, so the write cannot run past `i`.
-      U16_APPEND_UNSAFE(data, at, lower);
-    }
+    int32_t at = start;
+    // The mapping keeps the length, so the write cannot run past `i`.
+    U16_APPEND_UNSAFE(target, at, LowerCodePoint(c));
   }
-  return *this;
 }
 
 bool UniString::BeginsWith(const UniString& prefix) const noexcept {

@@ -149,6 +149,9 @@ class STRATA_EXPORT UniString {
 
   // Lower-cases the text in place; the length never changes.
   UniString& SetToLowerCase();
+  // Writes the lower case of `source`, as SetToLowerCase makes it, to the
+  // source.size() units at `target` (which may be source.data()).
+  static void LowerCaseUnits(std::u16string_view source, char16_t* target) noexcept;
 
   // Exact prefix test; every text begins with the empty text.
   bool BeginsWith(const UniString& prefix) const noexcept;

@@ -95,3 +95,22 @@ TEST(MemoryChannels, Utf8TextGoesThroughAReleasedBufferAndClosedOutputRefusesWri
   out.Close();
   EXPECT_THROW(out.Write(read.data(), 1), IOException);
 }
+
+TEST(MemoryChannels, WritingTheChannelsOwnBytesAndReservingKeepEveryByte) {
+  MemoryOBinaryChannel out;
+  Bytes expected(64);
+  for (unsigned char i = 0; i < 64; ++i) expected[i] = i;
+  out.Write(expected.data(), 64);
+  // The buffer is full: growing it must copy these bytes before freeing them.
+  out.Write(out.GetBuffer(), 64);
+  expected.insert(expected.end(), expected.begin(), expected.end());
+  out.ReserveMore(1000);
+  const unsigned char* reserved = out.GetBuffer();
+  for (int i = 0; i < 10; ++i) {
+    const Bytes piece(100, static_cast<unsigned char>(i));
+    out.Write(piece.data(), 100);
+    expected.insert(expected.end(), piece.begin(), piece.end());
+  }
+  EXPECT_EQ(out.GetBuffer(), reserved);
+  EXPECT_EQ(Bytes(out.GetBuffer(), out.GetBuffer() + out.GetSize()), expected);
+}

@@ -6,6 +6,7 @@
 
 #include "Strata/HashSet.h"
 #include "Strata/HashTable.h"
+#include "Strata/KeyedHash.h"
 #include "Strata/UniString.h"
 
 using Strata::HashTable;
@@ -85,4 +86,59 @@ TEST(HashSet, KeepsTheStorageOrderAndComparesKeysExactly) {
   EXPECT_FALSE(set.Contains("PART1"));
   EXPECT_EQ(std::vector<UniString>(set.begin(), set.end()),
             (std::vector<UniString>{"part3", "Part1", "part2"}));
+}
+
+namespace {
+
+// 2^levels texts with one GenerateHashValue. Each level appends one of two
+// different two-unit blocks that lead FNV-1a from the state the levels
+// before reach to one same state (found once by a birthday search).
+std::vector<UniString> CollidingTexts(int levels) {
+  static constexpr std::uint32_t kBlocks[][2] = {
+      {0x48fb433c, 0xaffaea8b}, {0x3a8d98db, 0x9fb20076}, {0x69ccb8b8, 0xcacf2f05},
+      {0x381854a7, 0xdf1bcdda}, {0x5aada982, 0xbfae00f7}, {0x182ff9c3, 0xbd285176},
+      {0x71761019, 0xdc77a98a}, {0x3d422faf, 0xe041b6da}, {0x02adc260, 0xa5ac3a93},
+      {0x3d54da4c, 0xde5735b1}, {0x75ab1a10, 0x96aaf2ff}, {0x2697109b, 0x89968768}};
+  const auto units = [](std::uint32_t b) {
+    return std::u16string{static_cast<char16_t>(b >> 16), static_cast<char16_t>(b)};
+  };
+  std::vector<std::u16string> texts{u""};
+  for (int level = 0; level < levels; ++level) {
+    std::vector<std::u16string> longer;
+    for (const auto& text : texts) {
+      longer.insert(longer.end(),
+                    {text + units(kBlocks[level][0]), text + units(kBlocks[level][1])});
+    }
+    texts.swap(longer);
+  }
+  return {texts.begin(), texts.end()};
+}
+
+}  // namespace
+
+TEST(KeyedHash, MatchesTheSipHashTestVectors) {
+  unsigned char message[15];
+  for (unsigned char i = 0; i < 15; ++i) message[i] = i;
+  const std::uint64_t k0 = 0x0706050403020100ull, k1 = 0x0f0e0d0c0b0a0908ull;
+  EXPECT_EQ(Strata::KeyedHash::Of(k0, k1, message, 0, 2, 4), 0x726fdb47dd0e0e31ull);
+  EXPECT_EQ(Strata::KeyedHash::Of(k0, k1, message, 15, 2, 4), 0xa129ca6149be45e5ull);
+  EXPECT_EQ(Strata::KeyedHash::Of(message, 15), Strata::KeyedHash::Of(message, 15));
+}
+
+TEST(HashTable, NamesWithOneStableHashTakeShortProbePaths) {
+  const std::vector<UniString> names = CollidingTexts(12);
+  HashTable<UniString, int> table;
+  for (const UniString& name : names) {
+    ASSERT_EQ(name.GenerateHashValue(), names[0].GenerateHashValue());
+    ASSERT_TRUE(table.Set(name, 1));
+  }
+  ASSERT_EQ(table.GetSize(), 4096u);
+  // Linear probing at a load of at most one half visits about 1.5 slots per
+  // key; all keys on one path would give about 2048.
+  EXPECT_LT(table.GetTotalProbeLength(), 4u * table.GetSize());
+  for (const UniString& name : names) {
+    ASSERT_NE(table.FindUnits(name.GetUnits()), nullptr);
+    ASSERT_TRUE(table.RemoveUnits(name.GetUnits()));
+  }
+  EXPECT_TRUE(table.IsEmpty());
 }

@@ -28,6 +28,15 @@ class DataBufferOBinaryChannel : public Strata::OBinaryChannel {
     }
     buffer_.Append(reinterpret_cast<const T*>(data), count);
   }
+  void ReserveMore(unsigned int count) noexcept override {
+    const unsigned long long wanted = static_cast<unsigned long long>(buffer_.GetSize()) + count;
+    if (closed_ || wanted > std::numeric_limits<unsigned int>::max()) return;
+    try {
+      buffer_.Reserve(static_cast<unsigned int>(wanted));
+    } catch (...) {
+      // Only a hint: the writes will grow the buffer as they come.
+    }
+  }
   void Close() override { closed_ = true; }
 
   bool IsClosed() const noexcept { return closed_; }

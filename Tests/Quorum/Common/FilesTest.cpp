@@ -73,6 +73,15 @@ TEST_F(Files, HoldExactlyTheBytesWrittenWhateverThePieceSizesOrAppended) {
   Write(appending, 2, 5);
   appending.Close();
   EXPECT_EQ(ReadAll(file), (Bytes{9, 22, 35, 5, 18}));
+
+  // An input channel knows how many bytes of the file are left.
+  FileIBinaryChannel input(file, FileShare::None);
+  unsigned char two[2];
+  EXPECT_EQ(input.GetAvailable(), 5u);
+  EXPECT_EQ(input.Read(two, 2), 2u);
+  EXPECT_EQ(input.GetAvailable(), 3u);
+  input.Close();
+  EXPECT_EQ(input.GetAvailable(), 0u);
 }
 
 TEST_F(Files, MissingFilesThrowIOExceptionNamingThem) {

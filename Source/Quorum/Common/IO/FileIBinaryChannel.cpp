@@ -1,9 +1,12 @@
 #include "Quorum/Common/IO/FileIBinaryChannel.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <limits>
 
 #include "Quorum/Common/Internal/FileError.h"
 #include "Strata/Throw.h"
@@ -16,6 +19,16 @@ FileIBinaryChannel::FileIBinaryChannel(const Conduit::Location& location, FileSh
 }
 
 FileIBinaryChannel::~FileIBinaryChannel() { Close(); }
+
+unsigned int FileIBinaryChannel::GetAvailable() const {
+  struct stat status;
+  if (descriptor_ < 0 || ::fstat(descriptor_, &status) != 0 || !S_ISREG(status.st_mode)) return 0;
+  const off_t position = ::lseek(descriptor_, 0, SEEK_CUR);
+  if (position < 0 || position >= status.st_size) return 0;
+  return static_cast<unsigned int>(
+      std::min<unsigned long long>(static_cast<unsigned long long>(status.st_size - position),
+                                   std::numeric_limits<unsigned int>::max()));
+}
 
 unsigned int FileIBinaryChannel::Read(unsigned char* data, unsigned int count) {
   if (descriptor_ < 0 || count == 0) return 0;

@@ -17,6 +17,9 @@ class QUORUM_COMMON_EXPORT FileIBinaryChannel : public Strata::IBinaryChannel {
   FileIBinaryChannel& operator=(const FileIBinaryChannel&) = delete;
 
   unsigned int Read(unsigned char* data, unsigned int count) override;
+  // The bytes between the position and the end of a regular file (at most
+  // the largest unsigned int); 0 for other files, after Close or on error.
+  unsigned int GetAvailable() const override;
   void Close() override;
 
  private:

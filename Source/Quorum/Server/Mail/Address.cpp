@@ -1,7 +1,7 @@
 #include "Quorum/Server/Mail/Address.h"
 
-#include "Quorum/Server/Mail/InvalidAddressException.h"
 #include "Quorum/Server/Mail/Internal/QuotedText.h"
+#include "Quorum/Server/Mail/InvalidAddressException.h"
 #include "Strata/IllegalArgumentException.h"
 #include "Strata/Throw.h"
 
@@ -96,7 +96,10 @@ bool Address::Scan(const Strata::UniString& text, unsigned int& position, Addres
   MailboxId mailboxId;
   if (!MailboxId::Parse(text.GetSubstring(idStart, idEnd - idStart), mailboxId)) return false;
 
-  address = Address(mailboxId, personal);
+  // Both parts are checked already, and the id cannot hold the '>' that
+  // ends it: take them over without the constructor's checks and copies.
+  address.mailboxId_ = std::move(mailboxId);
+  address.personal_ = std::move(personal);
   position = idEnd + 1;
   return true;
 }

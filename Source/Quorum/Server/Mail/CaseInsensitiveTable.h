@@ -1,20 +1,66 @@
 // Shared core of Headers, Parameters and Flags: items keyed by their name
-// lower-cased (Strata::UniString::SetToLowerCase on a copy), each stored with
-// its name in the caller's case, in the storage order of Strata::HashTable
-// (append; replace in place; removal moves the last item into the hole).
+// lower-cased (Strata::UniString::SetToLowerCase), each stored with its name
+// in the caller's case, in the storage order of Strata::HashTable (append;
+// replace in place; removal moves the last item into the hole). Look-ups
+// fold the name on the fly and allocate nothing for names of up to
+// FoldedName::kInlineLength units.
 //
-// `Item` needs GetName(), operator==, Write(OChannelX&) const and
-// Read(IChannelX&). The public classes check their arguments and keep their
-// own messages; this core checks nothing.
+// `Item` needs GetName(), IsValid(), ToString(), operator==,
+// Write(OChannelX&) const and Read(IChannelX&). The plain operations check
+// nothing; the Checked ones apply the public classes' argument rules with
+// the messages each class passes in.
 #pragma once
+
+#include <string>
+#include <string_view>
+#include <utility>
 
 #include "Strata/ConstForwardContainerIterator.h"
 #include "Strata/HashTable.h"
 #include "Strata/IChannelX.h"
+#include "Strata/IllegalArgumentException.h"
 #include "Strata/OChannelX.h"
+#include "Strata/Throw.h"
 #include "Strata/UniString.h"
 
 namespace Quorum::Server::Mail::internal {
+
+// A name lower-cased as a table key, in a buffer of its own when short. It
+// refers to its own storage, so it is neither copied nor moved.
+class FoldedName {
+ public:
+  static constexpr std::size_t kInlineLength = 128;
+
+  explicit FoldedName(const Strata::UniString& name) {
+    const std::u16string_view units = name.GetUnits();
+    char16_t* target = inline_;
+    if (units.size() > kInlineLength) {
+      long_.resize(units.size());
+      target = long_.data();
+    }
+    Strata::UniString::LowerCaseUnits(units, target);
+    folded_ = std::u16string_view(target, units.size());
+  }
+  FoldedName(const FoldedName&) = delete;
+  FoldedName& operator=(const FoldedName&) = delete;
+
+  std::u16string_view Get() const noexcept { return folded_; }
+
+ private:
+  char16_t inline_[kInlineLength];
+  std::u16string long_;
+  std::u16string_view folded_;
+};
+
+// The argument checks of a public collection: the source position they are
+// reported at (STRATA_HERE in that class's file), the message for an empty
+// name and the one for an item that is not valid.
+struct TableMessages {
+  const char* file;
+  unsigned int line;
+  const char* emptyName;
+  const char* invalidItem;
+};
 
 template <typename Item>
 class CaseInsensitiveTable {
@@ -27,22 +73,90 @@ class CaseInsensitiveTable {
 
   // Inserts at the end, or replaces the item of the same key in its place.
   void Store(const Item& item) { table_.Set(KeyOf(item.GetName()), item); }
+  void Store(Item&& item) {
+    Strata::UniString key = KeyOf(item.GetName());
+    table_.Set(std::move(key), std::move(item));
+  }
 
-  const Item* Find(const Strata::UniString& name) const { return table_.Find(KeyOf(name)); }
-  Item* Find(const Strata::UniString& name) { return table_.Find(KeyOf(name)); }
-  bool Contains(const Strata::UniString& name) const { return table_.Contains(KeyOf(name)); }
+  const Item* Find(const Strata::UniString& name) const {
+    return table_.FindUnits(FoldedName(name).Get());
+  }
+  Item* Find(const Strata::UniString& name) { return table_.FindUnits(FoldedName(name).Get()); }
+  bool Contains(const Strata::UniString& name) const {
+    return table_.ContainsUnits(FoldedName(name).Get());
+  }
   // True when an item of the same key is stored and equals `item`.
   bool ContainsEqual(const Item& item) const {
     const Item* stored = Find(item.GetName());
     return stored != nullptr && *stored == item;
   }
 
-  bool Remove(const Strata::UniString& name) { return table_.Remove(KeyOf(name)); }
+  bool Remove(const Strata::UniString& name) { return table_.RemoveUnits(FoldedName(name).Get()); }
   // Removes the item of the same key only when it equals `item`.
   bool RemoveEqual(const Item& item) {
-    Strata::UniString key = KeyOf(item.GetName());
-    const Item* stored = table_.Find(key);
-    return stored != nullptr && *stored == item && table_.Remove(key);
+    const FoldedName key(item.GetName());
+    const Item* stored = table_.FindUnits(key.Get());
+    return stored != nullptr && *stored == item && table_.RemoveUnits(key.Get());
+  }
+
+  // The operations of the public classes, with their argument checks: an
+  // empty name throws Strata::IllegalArgumentException with
+  // messages.emptyName, an item that is not valid with messages.invalidItem.
+  static void CheckName(const Strata::UniString& name, const TableMessages& messages) {
+    if (name.IsEmpty()) {
+      throw Strata::IllegalArgumentException(messages.emptyName, messages.file, messages.line);
+    }
+  }
+  static void CheckItem(const Item& item, const TableMessages& messages) {
+    if (!item.IsValid()) {
+      throw Strata::IllegalArgumentException(messages.invalidItem, messages.file, messages.line);
+    }
+  }
+  void CheckedStore(const Item& item, const TableMessages& messages) {
+    CheckItem(item, messages);
+    Store(item);
+  }
+  const Item* CheckedFind(const Strata::UniString& name, const TableMessages& messages) const {
+    CheckName(name, messages);
+    return Find(name);
+  }
+  // Copies the item of that name into `item`; false, `item` untouched, when
+  // there is none.
+  bool CheckedCopy(const Strata::UniString& name, Item& item, const TableMessages& messages) const {
+    const Item* stored = CheckedFind(name, messages);
+    if (stored == nullptr) return false;
+    item = *stored;
+    return true;
+  }
+  bool CheckedContains(const Strata::UniString& name, const TableMessages& messages) const {
+    return CheckedFind(name, messages) != nullptr;
+  }
+  bool CheckedContainsEqual(const Item& item, const TableMessages& messages) const {
+    CheckItem(item, messages);
+    return ContainsEqual(item);
+  }
+  bool CheckedRemove(const Strata::UniString& name, const TableMessages& messages) {
+    CheckName(name, messages);
+    return Remove(name);
+  }
+  bool CheckedRemoveEqual(const Item& item, const TableMessages& messages) {
+    CheckItem(item, messages);
+    return RemoveEqual(item);
+  }
+
+  // `open`, then each item's ToString() in storage order joined by
+  // `separator`, then `close`.
+  Strata::UniString Join(std::u16string_view open, std::u16string_view separator,
+                         std::u16string_view close) const {
+    Strata::UniString text(open);
+    bool first = true;
+    for (const Item& item : Enumerate()) {
+      if (!first) text.Append(separator);
+      text.Append(item.ToString());
+      first = false;
+    }
+    text.Append(close);
+    return text;
   }
 
   // Look-up and removal by a key that is lower-cased already, such as a key
@@ -105,7 +219,7 @@ class CaseInsensitiveTable {
     for (unsigned int i = 0; i < count; ++i) {
       Item item;
       item.Read(channel);
-      fresh.Store(item);
+      fresh.Store(std::move(item));
     }
     Swap(fresh);
   }

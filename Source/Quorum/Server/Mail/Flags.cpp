@@ -6,21 +6,20 @@
 namespace Quorum::Server::Mail {
 namespace {
 
-constexpr const char* kEmptyName = "Invalid flag name: name is empty.";
-constexpr const char* kInvalidFlag = "Invalid flag: flag is not valid.";
+constexpr internal::TableMessages kMessages{STRATA_HERE, "Invalid flag name: name is empty.",
+                                            "Invalid flag: flag is not valid."};
 constexpr const char* kEmptyFlags = "Invalid flags: flags is empty.";
-constexpr char16_t kSeparator = u',';
 
 }  // namespace
 
 Flags& Flags::Set(const Strata::UniString& name) {
-  if (name.IsEmpty()) STRATA_THROW(Strata::IllegalArgumentException, kEmptyName);
+  table_.CheckName(name, kMessages);
   table_.Store(Flag(name));
   return *this;
 }
 
 Flags& Flags::Set(const Flag& flag) {
-  if (!flag.IsValid()) STRATA_THROW(Strata::IllegalArgumentException, kInvalidFlag);
+  table_.CheckItem(flag, kMessages);
   table_.Store(flag);
   return *this;
 }
@@ -32,12 +31,12 @@ Flags& Flags::Set(const Flags& flags) {
 }
 
 bool Flags::Remove(const Strata::UniString& name) {
-  if (name.IsEmpty()) STRATA_THROW(Strata::IllegalArgumentException, kEmptyName);
+  table_.CheckName(name, kMessages);
   return table_.Remove(name);
 }
 
 bool Flags::Remove(const Flag& flag) {
-  if (!flag.IsValid()) STRATA_THROW(Strata::IllegalArgumentException, kInvalidFlag);
+  table_.CheckItem(flag, kMessages);
   return table_.Remove(flag.GetName());
 }
 
@@ -57,12 +56,12 @@ bool Flags::Remove(const Flags& flags) {
 }
 
 bool Flags::Contains(const Strata::UniString& name) const {
-  if (name.IsEmpty()) STRATA_THROW(Strata::IllegalArgumentException, kEmptyName);
+  table_.CheckName(name, kMessages);
   return table_.Contains(name);
 }
 
 bool Flags::Contains(const Flag& flag) const {
-  if (!flag.IsValid()) STRATA_THROW(Strata::IllegalArgumentException, kInvalidFlag);
+  table_.CheckItem(flag, kMessages);
   return table_.Contains(flag.GetName());
 }
 
@@ -79,13 +78,6 @@ Flags& Flags::Clear() noexcept {
   return *this;
 }
 
-Strata::UniString Flags::ToString() const {
-  Strata::UniString text;
-  for (const Flag& flag : Enumerate()) {
-    if (!text.IsEmpty()) text.Append(kSeparator);
-    text.Append(flag.GetName());
-  }
-  return text;
-}
+Strata::UniString Flags::ToString() const { return table_.Join({}, u",", {}); }
 
 }  // namespace Quorum::Server::Mail

@@ -1,82 +1,44 @@
 #include "Quorum/Server/Mail/Headers.h"
 
-#include <string_view>
-
-#include "Strata/IllegalArgumentException.h"
 #include "Strata/Throw.h"
 
 namespace Quorum::Server::Mail {
-
-using namespace std::string_view_literals;
 namespace {
 
-constexpr const char* kEmptyName = "Invalid header name: name is empty.";
-constexpr const char* kInvalidHeader = "Invalid header: header is not valid.";
+constexpr internal::TableMessages kMessages{STRATA_HERE, "Invalid header name: name is empty.",
+                                            "Invalid header: header is not valid."};
 
 }  // namespace
 
-void Headers::Set(const Header& header) {
-  if (!header.IsValid()) STRATA_THROW(Strata::IllegalArgumentException, kInvalidHeader);
-  table_.Store(header);
-}
+void Headers::Set(const Header& header) { table_.CheckedStore(header, kMessages); }
 
 void Headers::Set(const Strata::UniString& name, const Strata::UniString& value) {
-  if (name.IsEmpty()) STRATA_THROW(Strata::IllegalArgumentException, kEmptyName);
+  table_.CheckName(name, kMessages);
   table_.Store(Header(name, value));
 }
 
 bool Headers::Get(const Strata::UniString& name, Header& header) const {
-  if (name.IsEmpty()) STRATA_THROW(Strata::IllegalArgumentException, kEmptyName);
-  const Header* stored = nullptr;
-  if (!Get(name, &stored)) return false;
-  header = *stored;
-  return true;
+  return table_.CheckedCopy(name, header, kMessages);
+}
+
+const Header* Headers::Find(const Strata::UniString& name) const {
+  return table_.CheckedFind(name, kMessages);
 }
 
 bool Headers::Contains(const Strata::UniString& name) const {
-  if (name.IsEmpty()) STRATA_THROW(Strata::IllegalArgumentException, kEmptyName);
-  return table_.Contains(name);
+  return table_.CheckedContains(name, kMessages);
 }
 
 bool Headers::Contains(const Header& header) const {
-  if (!header.IsValid()) STRATA_THROW(Strata::IllegalArgumentException, kInvalidHeader);
-  return table_.ContainsEqual(header);
+  return table_.CheckedContainsEqual(header, kMessages);
 }
 
 bool Headers::Remove(const Strata::UniString& name) {
-  if (name.IsEmpty()) STRATA_THROW(Strata::IllegalArgumentException, kEmptyName);
-  return table_.Remove(name);
+  return table_.CheckedRemove(name, kMessages);
 }
 
-bool Headers::Remove(const Header& header) {
-  if (!header.IsValid()) STRATA_THROW(Strata::IllegalArgumentException, kInvalidHeader);
-  return table_.RemoveEqual(header);
-}
+bool Headers::Remove(const Header& header) { return table_.CheckedRemoveEqual(header, kMessages); }
 
-Strata::UniString Headers::ToString() const {
-  Strata::UniString text("Headers (");
-  bool first = true;
-  for (const Header& header : Enumerate()) {
-    if (!first) text.Append(u", "sv);
-    text.Append(header.ToString());
-    first = false;
-  }
-  text.Append(u')');
-  return text;
-}
-
-bool Headers::Get(const Strata::UniString& name, Header** header) {
-  Header* stored = table_.Find(name);
-  if (stored == nullptr) return false;
-  *header = stored;
-  return true;
-}
-
-bool Headers::Get(const Strata::UniString& name, const Header** header) const {
-  const Header* stored = table_.Find(name);
-  if (stored == nullptr) return false;
-  *header = stored;
-  return true;
-}
+Strata::UniString Headers::ToString() const { return table_.Join(u"Headers (", u", ", u")"); }
 
 }  // namespace Quorum::Server::Mail

@@ -28,6 +28,9 @@ class QUORUM_MAIL_EXPORT Headers {
   // Strata::IllegalArgumentException "Invalid header name: name is empty."
   // for an empty name and apply no other rule.
   bool Get(const Strata::UniString& name, Header& header) const;
+  // The stored header of that name (any case), or null; no copy. The pointer
+  // is invalidated by any change. Same name rule as Get.
+  const Header* Find(const Strata::UniString& name) const;
   bool Contains(const Strata::UniString& name) const;
   // True when `header` is stored under its name and equal to the stored one.
   // Throws "Invalid header: header is not valid." for an empty name.
@@ -60,11 +63,6 @@ class QUORUM_MAIL_EXPORT Headers {
   void Read(Strata::IChannelX& channel) { table_.Read(channel); }
 
  private:
-  // Look-ups by name without the empty check; `header` is set only on success
-  // and is invalidated by any change.
-  bool Get(const Strata::UniString& name, Header** header);
-  bool Get(const Strata::UniString& name, const Header** header) const;
-
   internal::CaseInsensitiveTable<Header> table_;
 };
 

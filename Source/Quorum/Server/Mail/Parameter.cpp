@@ -1,7 +1,7 @@
 #include "Quorum/Server/Mail/Parameter.h"
 
-#include "Quorum/Server/Mail/InvalidParameterNameException.h"
 #include "Quorum/Server/Mail/Internal/QuotedText.h"
+#include "Quorum/Server/Mail/InvalidParameterNameException.h"
 #include "Strata/IllegalArgumentException.h"
 #include "Strata/Throw.h"
 

@@ -30,6 +30,9 @@ class QUORUM_MAIL_EXPORT Parameters {
   // throw Strata::IllegalArgumentException "Invalid parameter name: name is
   // empty." for an empty name and apply no other rule.
   bool Get(const Strata::UniString& name, Parameter& parameter) const;
+  // The stored parameter of that name (any case), or null; no copy. The pointer
+  // is invalidated by any change. Same name rule as Get.
+  const Parameter* Find(const Strata::UniString& name) const;
   bool Contains(const Strata::UniString& name) const;
   // True when `parameter` is stored under its name and equal to the stored
   // one. Throws "Invalid parameter: parameter is not valid." for an empty name.
@@ -70,11 +73,6 @@ class QUORUM_MAIL_EXPORT Parameters {
   void Read(Strata::IChannelX& channel) { table_.Read(channel); }
 
  private:
-  // Look-ups by name without the empty check; `parameter` is set only on
-  // success and is invalidated by any change.
-  bool Get(const Strata::UniString& name, Parameter** parameter);
-  bool Get(const Strata::UniString& name, const Parameter** parameter) const;
-
   internal::CaseInsensitiveTable<Parameter> table_;
 };
 

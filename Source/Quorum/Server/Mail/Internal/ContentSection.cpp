@@ -1,5 +1,6 @@
 #include "Quorum/Server/Mail/Internal/ContentSection.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "Quorum/Common/IO/BinaryChannelUtilities.h"
@@ -29,6 +30,7 @@ void WriteContentSection(const Strata::Ref<BodyPartContent>& content, Strata::OC
   const unsigned int size = content->GetSize();
   channel.WriteUnsignedInt(size);
   if (size == 0) return;
+  channel.GetBinaryChannel().ReserveMore(size);
   const Strata::Ref<Strata::IBinaryChannel> input = content->GetInputChannel();
   std::uint64_t copied = 0;
   try {
@@ -49,10 +51,12 @@ Strata::Ref<BodyPartContent> ReadContentSection(Strata::IChannelX& channel,
   Strata::Ref<BodyPartContent> content = DefaultBodyPartContentFactory().Create(headers);
   const unsigned int size = channel.ReadUnsignedInt();
   if (size == 0) return content;
-  // The content only grows as bytes arrive, so an untrusted size allocates
-  // nothing up front. A channel that ends early leaves the output channel
-  // unclosed, which drops what it collected.
+  // Room is made once, but only for the bytes the input channel says it can
+  // deliver, so an untrusted size allocates nothing it cannot fill. A channel
+  // that ends early leaves the output channel unclosed, which drops what it
+  // collected.
   const Strata::Ref<Strata::OBinaryChannel> output = content->GetOutputChannel();
+  output->ReserveMore(std::min(size, channel.GetBinaryChannel().GetAvailable()));
   const std::uint64_t copied =
       Common::IO::BinaryChannelUtilities::Copy(channel.GetBinaryChannel(), output, size);
   if (copied != size) {

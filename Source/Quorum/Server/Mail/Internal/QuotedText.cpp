@@ -27,23 +27,32 @@ bool ScanQuoted(const Strata::UniString& text, unsigned int& position, Strata::U
   const std::u16string_view units = text.GetUnits();
   std::size_t i = position;
   if (i >= units.size() || units[i] != kQuote) return false;
-  std::u16string scanned;
-  for (++i; i < units.size(); ++i) {
-    const char16_t c = units[i];
-    if (c == kQuote) {
-      value = Strata::UniString(std::move(scanned));
-      position = static_cast<unsigned int>(i + 1);
-      return true;
+  // Find the closing quote and count the escapes first, so that the value
+  // is built with one allocation from runs of unescaped characters.
+  const std::size_t start = ++i;
+  std::size_t escapes = 0;
+  for (; i < units.size() && units[i] != kQuote; ++i) {
+    if (units[i] != kBackslash) continue;
+    if (i + 1 >= units.size() || (units[i + 1] != kQuote && units[i + 1] != kBackslash)) {
+      return false;
     }
-    if (c == kBackslash) {
-      if (i + 1 >= units.size() || (units[i + 1] != kQuote && units[i + 1] != kBackslash)) {
-        return false;
-      }
-      ++i;
-    }
-    scanned.push_back(units[i]);
+    ++escapes;
+    ++i;
   }
-  return false;
+  if (i >= units.size()) return false;
+  const std::size_t end = i;
+  std::u16string scanned;
+  scanned.reserve(end - start - escapes);
+  std::size_t run = start;
+  for (std::size_t j = start; j < end; ++j) {
+    if (units[j] != kBackslash) continue;
+    scanned.append(units.substr(run, j - run));
+    run = ++j;  // the escaped character starts the next run
+  }
+  scanned.append(units.substr(run, end - run));
+  value = Strata::UniString(std::move(scanned));
+  position = static_cast<unsigned int>(end + 1);
+  return true;
 }
 
 }  // namespace Quorum::Server::Mail::internal

@@ -1,0 +1,124 @@
+#include "Strata/KeyedHash.h"
+
+#include <sys/random.h>
+
+#include <bit>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+
+namespace Strata {
+namespace {
+
+struct ProcessKey {
+  std::uint64_t k0 = 0;
+  std::uint64_t k1 = 0;
+
+  ProcessKey() {
+    std::uint64_t words[2] = {0, 0};
+    if (!FillFromKernel(words, sizeof words) && !FillFromDevice(words, sizeof words)) {
+      // No random source at all: the index still works, it is just not
+      // secret. Mix in what varies between runs.
+      words[0] = static_cast<std::uint64_t>(std::time(nullptr));
+      words[1] = reinterpret_cast<std::uintptr_t>(this);
+    }
+    k0 = words[0];
+    k1 = words[1];
+  }
+
+  static bool FillFromKernel(void* data, std::size_t size) {
+    auto* bytes = static_cast<unsigned char*>(data);
+    std::size_t done = 0;
+    while (done < size) {
+      const ssize_t got = ::getrandom(bytes + done, size - done, 0);
+      if (got < 0) {
+        if (errno == EINTR) continue;
+        return false;
+      }
+      done += static_cast<std::size_t>(got);
+    }
+    return true;
+  }
+
+  static bool FillFromDevice(void* data, std::size_t size) {
+    std::FILE* device = std::fopen("/dev/urandom", "rb");
+    if (device == nullptr) return false;
+    const bool filled = std::fread(data, 1, size, device) == size;
+    std::fclose(device);
+    return filled;
+  }
+};
+
+const ProcessKey& GetProcessKey() noexcept {
+  static const ProcessKey key;
+  return key;
+}
+
+std::uint64_t LoadLittleEndian(const unsigned char* bytes, std::size_t count) noexcept {
+  std::uint64_t word = 0;
+  for (std::size_t i = 0; i < count; ++i) word |= std::uint64_t{bytes[i]} << (8 * i);
+  return word;
+}
+
+struct SipState {
+  std::uint64_t v0, v1, v2, v3;
+
+  void Round() noexcept {
+    v0 += v1;
+    v1 = std::rotl(v1, 13);
+    v1 ^= v0;
+    v0 = std::rotl(v0, 32);
+    v2 += v3;
+    v3 = std::rotl(v3, 16);
+    v3 ^= v2;
+    v0 += v3;
+    v3 = std::rotl(v3, 21);
+    v3 ^= v0;
+    v2 += v1;
+    v1 = std::rotl(v1, 17);
+    v1 ^= v2;
+    v2 = std::rotl(v2, 32);
+  }
+
+  void Absorb(std::uint64_t word, int rounds) noexcept {
+    v3 ^= word;
+    for (int r = 0; r < rounds; ++r) Round();
+    v0 ^= word;
+  }
+};
+
+// Inlined where the rounds are constants, so that the compiler unrolls them.
+inline std::uint64_t SipHash(std::uint64_t k0, std::uint64_t k1, const unsigned char* bytes,
+                             std::size_t size, int compressionRounds, int finalRounds) noexcept {
+  SipState state{k0 ^ 0x736f6d6570736575ull, k1 ^ 0x646f72616e646f6dull, k0 ^ 0x6c7967656e657261ull,
+                 k1 ^ 0x7465646279746573ull};
+  const std::size_t whole = size - size % 8;
+  for (std::size_t i = 0; i < whole; i += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, bytes + i, 8);
+    if constexpr (std::endian::native == std::endian::big) word = LoadLittleEndian(bytes + i, 8);
+    state.Absorb(word, compressionRounds);
+  }
+  const std::uint64_t last =
+      (static_cast<std::uint64_t>(size) << 56) | LoadLittleEndian(bytes + whole, size % 8);
+  state.Absorb(last, compressionRounds);
+  state.v2 ^= 0xff;
+  for (int r = 0; r < finalRounds; ++r) state.Round();
+  return state.v0 ^ state.v1 ^ state.v2 ^ state.v3;
+}
+
+}  // namespace
+
+std::uint64_t KeyedHash::Of(const void* data, std::size_t size) noexcept {
+  const ProcessKey& key = GetProcessKey();
+  return SipHash(key.k0, key.k1, static_cast<const unsigned char*>(data), size, 1, 3);
+}
+
+std::uint64_t KeyedHash::Of(std::uint64_t k0, std::uint64_t k1, const void* data, std::size_t size,
+                            int compressionRounds, int finalRounds) noexcept {
+  return SipHash(k0, k1, static_cast<const unsigned char*>(data), size, compressionRounds,
+                 finalRounds);
+}
+
+}  // namespace Strata
