@@ -10,6 +10,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "Strata/Format.h"
 #include "Strata/HashSet.h"
 #include "Strata/HashTable.h"
 #include "Strata/PagedArray.h"
@@ -70,3 +71,14 @@ TEST(ContainerInterop, RangesFollowTheStorageOrder) {
   for (const char16_t* key : {u"x", u"y"}) set.Add(UniString(key));
   EXPECT_EQ(std::ranges::count(set, UniString(u"y")), 1);
 }
+
+#ifdef QUORUM_TEST_FMT
+struct Named {
+  UniString ToString() const { return UniString(u"name"); }
+};
+
+TEST(UniStringInterop, FormatsTextAndTextFormsWithFmt) {
+  EXPECT_EQ(fmt::format("[{:>4}]", UniString(u"\u00E9")), "[   \xC3\xA9]");
+  EXPECT_EQ(fmt::format("{}", Named{}), "name");
+}
+#endif
