@@ -58,7 +58,7 @@ TEST(ContainerInterop, RangesFollowTheStorageOrder) {
   for (int i = 0; i < 20; ++i) array.Append(19 - i);
   EXPECT_EQ(std::ranges::find(array, 7) - array.begin(), 12);
   EXPECT_EQ(array.end()[-1], 0);
-  EXPECT_TRUE(std::ranges::is_sorted(array | std::views::reverse));
+  EXPECT_TRUE(std::ranges::is_sorted(array, std::ranges::greater()));
 
   Strata::HashTable<UniString, int> table;
   for (const char16_t* key : {u"a", u"b", u"c", u"d"}) table.Set(UniString(key), table.GetSize());
