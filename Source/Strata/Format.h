@@ -2,7 +2,8 @@
 // {fmt} is available: fmt::format("{}", mail.GetSubject()) gives the UTF-8
 // text, and the string format specifiers (width, fill, alignment) apply to it.
 // The library itself does not use {fmt}; a program that includes this header
-// links {fmt} itself.
+// links {fmt} itself. The collections are ranges too: a program that also
+// includes <fmt/ranges.h> must not format them with "{}".
 #pragma once
 
 #if __has_include(<fmt/format.h>)
