@@ -32,26 +32,26 @@ function(quorum_configure_target target)
   endif()
 endfunction()
 
-# quorum_add_library(<target> <output-name> <folder> [DEPENDS libs...])
-# builds a shared library from every .cpp below Source/<folder>.
-function(quorum_add_library target output_name folder)
-  cmake_parse_arguments(ARG "" "" "DEPENDS;PRIVATE_DEPENDS;EXCLUDE" ${ARGN})
-  file(GLOB_RECURSE sources CONFIGURE_DEPENDS
-    "${PROJECT_SOURCE_DIR}/Source/${folder}/*.cpp")
-  file(GLOB_RECURSE headers CONFIGURE_DEPENDS
-    "${PROJECT_SOURCE_DIR}/Source/${folder}/*.h")
-  foreach(excluded IN LISTS ARG_EXCLUDE)
-    list(FILTER sources EXCLUDE REGEX "/Source/${excluded}/")
-    list(FILTER headers EXCLUDE REGEX "/Source/${excluded}/")
+# Installed headers live in a folder of their own below the include directory,
+# so that Strata/ and Conduit/ do not sit at the top of a shared prefix.
+set(QUORUM_INSTALL_INCLUDEDIR "${CMAKE_INSTALL_INCLUDEDIR}/QuorumMailboxManagerCommon")
+
+# quorum_write_umbrella(<output> <folder> <headers>) writes a header that
+# includes every header of <headers> lying below <folder>/ (a path relative to
+# Source/ or to the generated include directory). The file is rewritten only
+# when its content changes.
+function(quorum_write_umbrella output folder headers)
+  set(lines "// Generated: includes every public header below ${folder}/.\n#pragma once\n\n")
+  set(included)
+  foreach(header IN LISTS headers)
+    string(REGEX REPLACE "^.*/(Source|GeneratedInclude)/" "" relative "${header}")
+    if(relative MATCHES "^${folder}/")
+      list(APPEND included "${relative}")
+    endif()
   endforeach()
-  add_library(${target} SHARED ${sources} ${headers})
-  set_target_properties(${target} PROPERTIES
-    OUTPUT_NAME "${output_name}"
-    VERSION ${PROJECT_VERSION}
-    SOVERSION ${PROJECT_VERSION_MAJOR})
-  target_include_directories(${target} PUBLIC
-    "$<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/Source>"
-    "$<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>")
-  target_link_libraries(${target} PUBLIC ${ARG_DEPENDS} PRIVATE ${ARG_PRIVATE_DEPENDS})
-  quorum_configure_target(${target})
+  list(SORT included)
+  foreach(relative IN LISTS included)
+    string(APPEND lines "#include \"${relative}\"\n")
+  endforeach()
+  file(CONFIGURE OUTPUT "${output}" CONTENT "${lines}" @ONLY)
 endfunction()

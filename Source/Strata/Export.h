@@ -1,5 +1,8 @@
-// Symbol visibility of the Strata library. Every target of this project is
-// compiled with hidden visibility; the public API is marked with this macro.
+// Symbol visibility of the library. Every target of this project is compiled
+// with hidden visibility; the public API carries an export macro. The one
+// library holds all layers, so every layer's macro means the same.
 #pragma once
 
-#define STRATA_EXPORT __attribute__((visibility("default")))
+#define QUORUM_MAILBOX_MANAGER_COMMON_EXPORT __attribute__((visibility("default")))
+
+#define STRATA_EXPORT QUORUM_MAILBOX_MANAGER_COMMON_EXPORT

@@ -29,6 +29,7 @@
 #include <vector>
 
 #include "Strata/ConstForwardContainerIterator.h"
+#include "Strata/IndexIterator.h"
 #include "Strata/KeyedHash.h"
 
 namespace Strata {
@@ -68,20 +69,16 @@ class HashTable {
     const V& value;
   };
 
-  class Position {
-   public:
-    Position(const HashTable* table, unsigned int index) : table_(table), index_(index) {}
-    Entry operator*() const { return Entry{table_->keys_[index_], table_->values_[index_]}; }
-    Position& operator++() {
-      ++index_;
-      return *this;
+ private:
+  struct EntryAt {
+    Entry operator()(const HashTable& table, unsigned int index) const noexcept {
+      return Entry{table.keys_[index], table.values_[index]};
     }
-    bool operator==(const Position& other) const { return index_ == other.index_; }
-
-   private:
-    const HashTable* table_;
-    unsigned int index_;
   };
+
+ public:
+  // Random-access positions in storage order; invalidated by any change.
+  using Position = IndexIterator<HashTable, EntryAt>;
 
   HashTable() = default;
   HashTable(const HashTable&) = default;

@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "Strata/IndexIterator.h"
+
 namespace Strata {
 
 template <typename T>
@@ -74,6 +76,19 @@ class PagedArray {
   }
 
   ConstRandomContainerIterator<T> Enumerate() const;
+
+ private:
+  struct ElementAt {
+    const T& operator()(const PagedArray& array, unsigned int index) const noexcept {
+      return array[index];
+    }
+  };
+
+ public:
+  // Random-access positions in index order; invalidated by any change.
+  using Position = IndexIterator<PagedArray, ElementAt>;
+  Position begin() const noexcept { return Position(this, 0); }
+  Position end() const noexcept { return Position(this, size_); }
 
  private:
   using Page = std::vector<T>;

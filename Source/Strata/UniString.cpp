@@ -190,3 +190,9 @@ UniString UniString::FormatImpl(const char* format, const internal::FormatArgume
 }
 
 }  // namespace Strata
+
+namespace Strata {
+
+UniString::UniString(std::string_view utf8) : units_(DecodeUtf8(utf8.data(), utf8.size())) {}
+
+}  // namespace Strata

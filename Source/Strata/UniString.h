@@ -13,6 +13,7 @@
 // Not thread-safe for concurrent mutation; concurrent reads are fine.
 #pragma once
 
+#include <compare>
 #include <cstddef>
 #include <limits>
 #include <string>
@@ -102,6 +103,8 @@ class STRATA_EXPORT UniString {
   // Decodes `count` bytes; embedded zero bytes are kept as U+0000.
   UniString(const char* bytes, unsigned int count, CharacterCode code);
   UniString(const unsigned char* bytes, unsigned int count, CharacterCode code);
+  // Decodes UTF-8 as the const char* form does, embedded zero bytes kept.
+  explicit UniString(std::string_view utf8);
   UniString(std::u16string_view units);
   // Zero-terminated UTF-16, such as u"..." (which would otherwise match both
   // the view and the string constructor); a null pointer gives the empty text.
@@ -144,6 +147,11 @@ class STRATA_EXPORT UniString {
 
   // Exact comparison of the code units.
   friend bool operator==(const UniString&, const UniString&) = default;
+  // Code-unit order (lexicographic over the unsigned 16-bit units); fixed,
+  // independent of locale and case.
+  friend std::strong_ordering operator<=>(const UniString& a, const UniString& b) noexcept {
+    return a.units_ <=> b.units_;
+  }
 
   bool IsEqual(const UniString& other, CaseSensitivity sensitivity) const noexcept;
 
@@ -172,7 +180,12 @@ class STRATA_EXPORT UniString {
   // The text as UTF-8; the result holds every character, U+0000 included.
   std::string ToCStr() const;
 
+  // The same as ToCStr(), under the name the standard library would use.
+  std::string ToUtf8() const { return ToCStr(); }
+
+  // The code units; valid until the text changes.
   std::u16string_view GetUnits() const noexcept { return units_; }
+  explicit operator std::u16string_view() const noexcept { return units_; }
 
   void Swap(UniString& other) noexcept { units_.swap(other.units_); }
 
@@ -221,3 +234,6 @@ struct std::hash<Strata::UniString> {
     return text.GenerateHashValue();
   }
 };
+
+#include "Strata/Hashing.h"
+#include "Strata/TextOutput.h"

@@ -1,4 +1,6 @@
-// Symbol visibility of the Quorum.Common library.
+// Symbol visibility of the Quorum::Common layer: see Strata/Export.h.
 #pragma once
 
-#define QUORUM_COMMON_EXPORT __attribute__((visibility("default")))
+#include "Strata/Export.h"
+
+#define QUORUM_COMMON_EXPORT QUORUM_MAILBOX_MANAGER_COMMON_EXPORT

@@ -40,6 +40,9 @@ class QUORUM_MAIL_EXPORT AddressList {
   void Clear() noexcept { items_.Clear(); }
   // The items in index order; invalidated by any change to the list.
   Strata::ConstRandomContainerIterator<Address> Enumerate() const { return items_.Enumerate(); }
+  // The same sequence for range-based for and std::ranges algorithms.
+  auto begin() const { return Enumerate().begin(); }
+  auto end() const { return Enumerate().end(); }
   void Swap(AddressList& other) noexcept { items_.Swap(other.items_); }
 
   // Same items in the same order.

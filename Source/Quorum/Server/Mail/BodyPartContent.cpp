@@ -92,4 +92,24 @@ bool BodyPartContent::CompareBytes(const BodyPartContent& other) const {
   return equal;
 }
 
+std::vector<std::byte> BodyPartContent::ReadAllBytes() const {
+  std::vector<std::byte> bytes;
+  const Strata::Ref<Strata::IBinaryChannel> channel =
+      const_cast<BodyPartContent&>(*this).GetInputChannel();
+  if (channel.IsNull()) return bytes;
+  try {
+    bytes.reserve(GetSize());
+    unsigned char block[4096];
+    for (unsigned int n = 0; (n = channel->Read(block, sizeof block)) != 0;) {
+      const auto* first = reinterpret_cast<const std::byte*>(block);
+      bytes.insert(bytes.end(), first, first + n);
+    }
+  } catch (...) {
+    CloseQuietly(channel);
+    throw;
+  }
+  channel->Close();
+  return bytes;
+}
+
 }  // namespace Quorum::Server::Mail

@@ -5,6 +5,9 @@
 // parts through Strata::Ref; neither a content nor its channels are locked.
 #pragma once
 
+#include <cstddef>
+#include <vector>
+
 #include "Quorum/Server/Mail/Export.h"
 #include "Strata/IBinaryChannel.h"
 #include "Strata/OBinaryChannel.h"
@@ -35,6 +38,10 @@ class QUORUM_MAIL_EXPORT BodyPartContent {
   // A new, independent content of the same kind with the same bytes; the
   // caller owns it.
   virtual BodyPartContent* Clone() const = 0;
+
+  // All bytes, read through a fresh input channel that is closed again. The
+  // channel's exceptions pass unchanged.
+  std::vector<std::byte> ReadAllBytes() const;
 
  protected:
   BodyPartContent() = default;

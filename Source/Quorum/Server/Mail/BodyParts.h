@@ -59,6 +59,9 @@ class QUORUM_MAIL_EXPORT BodyParts {
   Strata::ConstForwardContainerIterator<Strata::Ref<BodyPart>> Enumerate() const {
     return table_.EnumerateValues();
   }
+  // The same sequence for range-based for and std::ranges algorithms.
+  auto begin() const { return Enumerate().begin(); }
+  auto end() const { return Enumerate().end(); }
 
   // Same number of parts, and each part of this collection equals the part
   // stored under its current name in the other; order ignored.

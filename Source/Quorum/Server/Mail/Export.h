@@ -1,12 +1,20 @@
-// Symbol visibility of Quorum.Server.MailboxManager.Common: the library is
-// built with hidden visibility and exports exactly what carries this macro.
+// Symbol visibility of the mail values: see Strata/Export.h. It also makes
+// Strata's operator<< for values with a text form visible in the namespace.
 //
 // QUORUM_MAIL_LOAD_TIME_CONSTANT marks the definitions of the library's named
 // constants so that they are built before any other static object of the
 // library; objects in libraries linking this one are built later still, since
-// a shared library is initialised before the libraries that depend on it.
+// a shared library is initialised before the libraries that depend on it,
+// and in a static build the priority orders them ahead of the program's own.
 #pragma once
 
-#define QUORUM_MAIL_EXPORT __attribute__((visibility("default")))
+#include "Strata/Export.h"
+#include "Strata/TextOutput.h"
+
+#define QUORUM_MAIL_EXPORT QUORUM_MAILBOX_MANAGER_COMMON_EXPORT
 
 #define QUORUM_MAIL_LOAD_TIME_CONSTANT __attribute__((init_priority(200)))
+
+namespace Quorum::Server::Mail {
+using Strata::operator<<;
+}  // namespace Quorum::Server::Mail

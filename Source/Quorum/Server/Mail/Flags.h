@@ -44,6 +44,9 @@ class QUORUM_MAIL_EXPORT Flags {
   bool IsEmpty() const noexcept { return table_.IsEmpty(); }
   // The flags in storage order; invalidated by any change.
   Strata::ConstForwardContainerIterator<Flag> Enumerate() const { return table_.Enumerate(); }
+  // The same sequence for range-based for and std::ranges algorithms.
+  auto begin() const { return Enumerate().begin(); }
+  auto end() const { return Enumerate().end(); }
 
   // Same names without regard to case; order and stored case ignored.
   bool operator==(const Flags& other) const { return table_ == other.table_; }

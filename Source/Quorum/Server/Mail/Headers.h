@@ -46,6 +46,9 @@ class QUORUM_MAIL_EXPORT Headers {
   bool IsEmpty() const noexcept { return table_.IsEmpty(); }
   // The headers in storage order; invalidated by any change.
   Strata::ConstForwardContainerIterator<Header> Enumerate() const { return table_.Enumerate(); }
+  // The same sequence for range-based for and std::ranges algorithms.
+  auto begin() const { return Enumerate().begin(); }
+  auto end() const { return Enumerate().end(); }
 
   // Same headers under the same names (Header equality); order ignored.
   bool operator==(const Headers& other) const { return table_ == other.table_; }

@@ -48,6 +48,9 @@ class QUORUM_MAIL_EXPORT Parameters {
   bool IsEmpty() const noexcept { return table_.IsEmpty(); }
   // The parameters in storage order; invalidated by any change.
   Strata::ConstForwardContainerIterator<Parameter> Enumerate() const { return table_.Enumerate(); }
+  // The same sequence for range-based for and std::ranges algorithms.
+  auto begin() const { return Enumerate().begin(); }
+  auto end() const { return Enumerate().end(); }
 
   // Same parameters under the same names (Parameter equality); order ignored.
   bool operator==(const Parameters& other) const { return table_ == other.table_; }

@@ -1,7 +1,11 @@
 #include "Quorum/Server/Mail/Contents/MemoryContent.h"
 
+#include <limits>
+
 #include "Quorum/Commons/DataBufferIBinaryChannel.h"
 #include "Quorum/Commons/DataBufferOBinaryChannel.h"
+#include "Strata/IllegalArgumentException.h"
+#include "Strata/Throw.h"
 
 namespace Quorum::Server::Mail::Contents {
 
@@ -35,6 +39,14 @@ class MemoryContentOBinaryChannel : public Commons::DataBufferOBinaryChannel<uns
 MemoryContent::MemoryContent() : data_(Strata::MakeRef<Buffer>()) {}
 
 MemoryContent::MemoryContent(const Buffer& data) : data_(Strata::MakeRef<Buffer>(data)) {}
+
+MemoryContent::MemoryContent(std::span<const std::byte> bytes) : MemoryContent() {
+  if (bytes.size() > std::numeric_limits<unsigned int>::max()) {
+    STRATA_THROW(Strata::IllegalArgumentException, "Invalid bytes: too many for a content.");
+  }
+  data_->Append(reinterpret_cast<const unsigned char*>(bytes.data()),
+                static_cast<unsigned int>(bytes.size()));
+}
 
 MemoryContent::~MemoryContent() = default;
 

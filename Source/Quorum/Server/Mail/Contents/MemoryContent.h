@@ -4,6 +4,9 @@
 // unclosed drops them). Copies are made with Clone. Not thread-safe.
 #pragma once
 
+#include <cstddef>
+#include <span>
+
 #include "Quorum/Commons/DataBuffer.h"
 #include "Quorum/Server/Mail/BodyPartContent.h"
 #include "Quorum/Server/Mail/Export.h"
@@ -15,6 +18,9 @@ class QUORUM_MAIL_EXPORT MemoryContent : public BodyPartContent {
  public:
   MemoryContent();
   explicit MemoryContent(const Commons::DataBuffer<unsigned char>& data);
+  // A copy of `bytes`; throws Strata::IllegalArgumentException when they are
+  // more than an unsigned int can count.
+  explicit MemoryContent(std::span<const std::byte> bytes);
   ~MemoryContent() override;
   MemoryContent(const MemoryContent&) = delete;
   MemoryContent& operator=(const MemoryContent&) = delete;

@@ -1,0 +1,102 @@
+// Whole-value conveniences for every type with a channel form, that is a
+// Write(OChannelX&) const and a Read(IChannelX&) member: the value to and from
+// bytes, a file and a standard stream. The bytes are exactly the channel form.
+//
+// Reading is all-or-nothing, as Read is: the value is read into a fresh
+// object and moved into place only when it was read whole (for bytes and
+// files: when no byte is left over); otherwise the target is unchanged and
+// Strata::IOException, or the reader's own exception, leaves. Writing to a
+// file or stream first writes the whole value to memory, so a value that
+// fails to write leaves no partial output.
+#pragma once
+
+#include <concepts>
+#include <cstddef>
+#include <filesystem>
+#include <functional>
+#include <iosfwd>
+#include <span>
+#include <utility>
+#include <vector>
+
+#include "Strata/Export.h"
+
+namespace Strata {
+
+class IChannelX;
+class OChannelX;
+
+template <typename T>
+concept ChannelForm = std::default_initializable<T> && std::movable<T> &&
+    requires(const T& value, T& target, OChannelX& out, IChannelX& in) {
+  value.Write(out);
+  target.Read(in);
+};
+
+namespace internal {
+
+using ChannelWriter = std::function<void(OChannelX&)>;
+using ChannelReader = std::function<void(IChannelX&)>;
+
+STRATA_EXPORT std::vector<std::byte> WriteBytes(const ChannelWriter& write);
+// These throw IOException when bytes are left over after `read`.
+STRATA_EXPORT void ReadBytes(std::span<const std::byte> bytes, const ChannelReader& read);
+STRATA_EXPORT void ReadFile(const std::filesystem::path& path, const ChannelReader& read);
+STRATA_EXPORT void ReadStream(std::istream& in, const ChannelReader& read);
+STRATA_EXPORT void WriteFile(const std::filesystem::path& path, std::span<const std::byte> bytes);
+STRATA_EXPORT void WriteStream(std::ostream& out, std::span<const std::byte> bytes);
+
+// Reads a fresh T through `source` and moves it into `value` on success.
+template <typename T, typename Source>
+void ReadWhole(T& value, const Source& source) {
+  T fresh;
+  source([&fresh](IChannelX& channel) { fresh.Read(channel); });
+  value = std::move(fresh);
+}
+
+}  // namespace internal
+
+template <ChannelForm T>
+std::vector<std::byte> ToBytes(const T& value) {
+  return internal::WriteBytes([&value](OChannelX& channel) { value.Write(channel); });
+}
+
+// `bytes` must hold exactly one value.
+template <ChannelForm T>
+void FromBytes(std::span<const std::byte> bytes, T& value) {
+  internal::ReadWhole(
+      value, [bytes](const internal::ChannelReader& read) { internal::ReadBytes(bytes, read); });
+}
+template <ChannelForm T>
+T FromBytes(std::span<const std::byte> bytes) {
+  T value;
+  FromBytes(bytes, value);
+  return value;
+}
+
+// Replaces the file's content with the value; throws IOException when the
+// file cannot be written.
+template <ChannelForm T>
+void WriteToFile(const T& value, const std::filesystem::path& path) {
+  internal::WriteFile(path, ToBytes(value));
+}
+// The file must hold exactly one value.
+template <ChannelForm T>
+void ReadFromFile(const std::filesystem::path& path, T& value) {
+  internal::ReadWhole(
+      value, [&path](const internal::ChannelReader& read) { internal::ReadFile(path, read); });
+}
+
+template <ChannelForm T>
+void WriteToStream(const T& value, std::ostream& out) {
+  internal::WriteStream(out, ToBytes(value));
+}
+// Reads one value and nothing beyond it, so values written one after the
+// other are read back one by one.
+template <ChannelForm T>
+void ReadFromStream(std::istream& in, T& value) {
+  internal::ReadWhole(
+      value, [&in](const internal::ChannelReader& read) { internal::ReadStream(in, read); });
+}
+
+}  // namespace Strata
