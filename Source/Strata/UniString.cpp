@@ -15,17 +15,36 @@ namespace {
 
 constexpr UChar32 kReplacementCharacter = 0xFFFD;
 
+// ICU takes int32_t lengths, so texts pass through it in pieces of at most
+// this many bytes or units, each ending on a whole sequence. Pieces are small
+// enough that the splitting is exercised by ordinary tests.
+constexpr std::size_t kPiece = std::size_t{1} << 20;
+
 std::u16string DecodeUtf8(const char* bytes, std::size_t count) {
   std::u16string result;
   if (count == 0) return result;
   // UTF-8 never needs more UTF-16 units than it has bytes.
   result.resize(count);
-  int32_t length = 0;
-  UErrorCode status = U_ZERO_ERROR;
-  u_strFromUTF8WithSub(result.data(), static_cast<int32_t>(result.size()), &length, bytes,
-                       static_cast<int32_t>(count), kReplacementCharacter, nullptr, &status);
-  if (U_FAILURE(status)) STRATA_THROW(OutOfMemoryException, "Failed to decode UTF-8 text.");
-  result.resize(static_cast<std::size_t>(length));
+  std::size_t written = 0;
+  while (count > 0) {
+    std::size_t piece = std::min(count, kPiece);
+    // Cut before the lead byte of a sequence that would straddle the end
+    // (at most three continuation bytes; anything longer is malformed).
+    for (int back = 0;
+         piece < count && back < 3 && (static_cast<unsigned char>(bytes[piece]) & 0xC0) == 0x80;
+         ++back) {
+      --piece;
+    }
+    int32_t length = 0;
+    UErrorCode status = U_ZERO_ERROR;
+    u_strFromUTF8WithSub(result.data() + written, static_cast<int32_t>(piece), &length, bytes,
+                         static_cast<int32_t>(piece), kReplacementCharacter, nullptr, &status);
+    if (U_FAILURE(status)) STRATA_THROW(OutOfMemoryException, "Failed to decode UTF-8 text.");
+    written += static_cast<std::size_t>(length);
+    bytes += piece;
+    count -= piece;
+  }
+  result.resize(written);
   return result;
 }
 
@@ -62,12 +81,12 @@ UniString::UniString(std::u16string_view units) : units_(units) {}
 
 bool UniString::IsEqual(const UniString& other, CaseSensitivity sensitivity) const noexcept {
   if (sensitivity == CaseSensitivity::Sensitive) return units_ == other.units_;
-  const int32_t length = static_cast<int32_t>(units_.size());
-  if (length != static_cast<int32_t>(other.units_.size())) return false;
+  const std::size_t length = units_.size();
+  if (length != other.units_.size()) return false;
   const UChar* a = units_.data();
   const UChar* b = other.units_.data();
-  int32_t i = 0;
-  int32_t j = 0;
+  std::size_t i = 0;
+  std::size_t j = 0;
   while (i < length && j < length) {
     UChar32 ca;
     UChar32 cb;
@@ -84,9 +103,9 @@ UniString& UniString::SetToLowerCase() {
 }
 
 void UniString::LowerCaseUnits(std::u16string_view source, char16_t* target) noexcept {
-  const int32_t length = static_cast<int32_t>(source.size());
+  const std::size_t length = source.size();
   const UChar* data = source.data();
-  int32_t i = 0;
+  std::size_t i = 0;
   while (i < length) {
     if (data[i] < 0x80) {
       const char16_t unit = data[i];
@@ -94,10 +113,10 @@ void UniString::LowerCaseUnits(std::u16string_view source, char16_t* target) noe
       ++i;
       continue;
     }
-    const int32_t start = i;
+    const std::size_t start = i;
     UChar32 c;
     U16_NEXT(data, i, length, c);
-    int32_t at = start;
+    std::size_t at = start;
     // The mapping keeps the length, so the write cannot run past `i`.
     U16_APPEND_UNSAFE(target, at, LowerCodePoint(c));
   }
@@ -136,12 +155,23 @@ std::string UniString::ToCStr() const {
   if (units_.empty()) return result;
   // One UTF-16 unit never needs more than three UTF-8 bytes.
   result.resize(units_.size() * 3);
-  int32_t length = 0;
-  UErrorCode status = U_ZERO_ERROR;
-  u_strToUTF8WithSub(result.data(), static_cast<int32_t>(result.size()), &length, units_.data(),
-                     static_cast<int32_t>(units_.size()), kReplacementCharacter, nullptr, &status);
-  if (U_FAILURE(status)) STRATA_THROW(OutOfMemoryException, "Failed to encode UTF-8 text.");
-  result.resize(static_cast<std::size_t>(length));
+  const char16_t* units = units_.data();
+  std::size_t count = units_.size();
+  std::size_t written = 0;
+  while (count > 0) {
+    std::size_t piece = std::min(count, kPiece);
+    // A surrogate pair stays in one piece.
+    if (piece < count && U16_IS_LEAD(units[piece - 1])) --piece;
+    int32_t length = 0;
+    UErrorCode status = U_ZERO_ERROR;
+    u_strToUTF8WithSub(result.data() + written, static_cast<int32_t>(piece * 3), &length, units,
+                       static_cast<int32_t>(piece), kReplacementCharacter, nullptr, &status);
+    if (U_FAILURE(status)) STRATA_THROW(OutOfMemoryException, "Failed to encode UTF-8 text.");
+    written += static_cast<std::size_t>(length);
+    units += piece;
+    count -= piece;
+  }
+  result.resize(written);
   return result;
 }
 

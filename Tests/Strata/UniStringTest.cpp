@@ -42,6 +42,23 @@ TEST(UniString, ConvertsUtf8BothWaysAndReplacesWhatIsInvalid) {
   EXPECT_TRUE(UniString(static_cast<const char*>(nullptr)).IsEmpty());
 }
 
+// Long texts cross ICU in pieces of 1 MiB; no sequence may be cut in two,
+// wherever the piece ends fall.
+TEST(UniString, LongTextsConvertWholeAcrossPieceBoundaries) {
+  for (const std::string unit : {"a", "\xC3\xA9", "\xE2\x82\xAC", "\xF0\x9F\x98\x80"}) {
+    for (std::size_t shift = 0; shift < unit.size(); ++shift) {
+      const std::string text = std::string(shift, 'x') + [&] {
+        std::string repeated;
+        while (repeated.size() < 3 * (std::size_t{1} << 20)) repeated += unit;
+        return repeated;
+      }();
+      const UniString decoded(text.c_str());
+      EXPECT_EQ(decoded.FindFirst(0xFFFD), UniString::NotFound) << unit.size() << " " << shift;
+      EXPECT_EQ(decoded.ToCStr(), text) << unit.size() << " " << shift;
+    }
+  }
+}
+
 TEST(UniString, IgnoringCaseUsesOnlyLengthKeepingSimpleLowerCaseMappings) {
   const auto same = [](const UniString& a, const UniString& b) {
     return a.IsEqual(b, CaseSensitivity::Insensitive) && b.IsEqual(a, CaseSensitivity::Insensitive);
