@@ -130,8 +130,8 @@ Bytes Cut(const Bytes& bytes, std::uint64_t size) {
 }
 
 void SaveBroken(const Bytes& full) {
-  using Quorum::Tools::Inspector::Decode;
-  using Quorum::Tools::Inspector::FindSchema;
+  using Quorum::Tools::Examiner::Decode;
+  using Quorum::Tools::Examiner::FindSchema;
   const auto decoding = Decode(*FindSchema("mail"), full);
   const auto& root = decoding.root;
   const auto& headers = root.children[1];

@@ -19,7 +19,7 @@
 #include "Schema.h"
 #include "Strata/StrataException.h"
 
-namespace Inspector = Quorum::Tools::Inspector;
+namespace Examiner = Quorum::Tools::Examiner;
 
 namespace {
 
@@ -53,23 +53,23 @@ void WriteOutput(const std::string& path, const std::vector<unsigned char>& data
   if (!*out) throw FileError{path + ": cannot write"};
 }
 
-const Inspector::Schema& SchemaNamed(const std::string& type) {
-  return *Inspector::FindSchema(type);  // CLI11 admitted only known names
+const Examiner::Schema& SchemaNamed(const std::string& type) {
+  return *Examiner::FindSchema(type);  // CLI11 admitted only known names
 }
 
 int Dump(const std::string& type, const std::string& path) {
-  const Inspector::Decoding decoding = Inspector::Decode(SchemaNamed(type), ReadInput(path));
-  Inspector::RenderDump(decoding, std::cout);
+  const Examiner::Decoding decoding = Examiner::Decode(SchemaNamed(type), ReadInput(path));
+  Examiner::RenderDump(decoding, std::cout);
   return decoding.failure ? 1 : 0;
 }
 
 int Json(const std::string& type, const std::string& path, bool withContents) {
-  const Inspector::Decoding decoding = Inspector::Decode(SchemaNamed(type), ReadInput(path));
+  const Examiner::Decoding decoding = Examiner::Decode(SchemaNamed(type), ReadInput(path));
   if (decoding.failure) {
     std::cerr << path << ": " << decoding.failure->Describe() << '\n';
     return 1;
   }
-  std::cout << Inspector::ToJson(decoding.root, withContents).dump(2) << '\n';
+  std::cout << Examiner::ToJson(decoding.root, withContents).dump(2) << '\n';
   return 0;
 }
 
@@ -78,7 +78,7 @@ int Verify(const std::string& type, const std::vector<std::string>& paths) {
   for (const std::string& path : paths) {
     try {
       const std::vector<unsigned char> data = ReadInput(path);
-      const Inspector::Decoding decoding = Inspector::Decode(SchemaNamed(type), data, false);
+      const Examiner::Decoding decoding = Examiner::Decode(SchemaNamed(type), data, false);
       if (decoding.failure) {
         std::cout << path << ": " << decoding.failure->Describe() << '\n';
         status = std::max(status, 1);
@@ -102,7 +102,7 @@ int Make(const std::string& type, const std::string& path, const std::string& ou
   }
   std::vector<unsigned char> bytes;
   try {
-    bytes = Inspector::Encode(SchemaNamed(type), json);
+    bytes = Examiner::Encode(SchemaNamed(type), json);
   } catch (const Strata::StrataException& e) {
     std::cerr << path << ": " << e.what() << '\n';
     return 1;
@@ -112,7 +112,7 @@ int Make(const std::string& type, const std::string& path, const std::string& ou
 }
 
 int Headers(const std::string& path) {
-  return Inspector::RenderHeaders(ReadInput(path), std::cout) ? 0 : 1;
+  return Examiner::RenderHeaders(ReadInput(path), std::cout) ? 0 : 1;
 }
 
 }  // namespace
@@ -125,7 +125,7 @@ int main(int argc, char** argv) {
   std::vector<std::string> paths;
   std::string output;
   bool withoutContents = false;
-  const auto types = Inspector::GetSchemaNames();
+  const auto types = Examiner::GetSchemaNames();
   auto addType = [&](CLI::App* command) {
     command->add_option("--type,-t", type, "The value type")
         ->check(CLI::IsMember(types))

@@ -13,7 +13,7 @@
 #include "Node.h"
 #include "Schema.h"
 
-namespace Quorum::Tools::Inspector {
+namespace Quorum::Tools::Examiner {
 
 struct Failure {
   std::uint64_t offset = 0;
@@ -37,4 +37,4 @@ struct Decoding {
 Decoding Decode(const Schema& schema, const std::vector<unsigned char>& data,
                 bool keepValues = true);
 
-}  // namespace Quorum::Tools::Inspector
+}  // namespace Quorum::Tools::Examiner

@@ -1,5 +1,5 @@
-// Text helpers of the inspector: numbers for people, UTF-16 and UTF-8, base64
-// and quoted previews. Internal to the inspector.
+// Text helpers of the examiner: numbers for people, UTF-16 and UTF-8, base64
+// and quoted previews. Internal to the examiner.
 #pragma once
 
 #include <cstdint>
@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace Quorum::Tools::Inspector::internal {
+namespace Quorum::Tools::Examiner::internal {
 
 // 4294967295 as "4,294,967,295".
 std::string FormatCount(std::uint64_t number);
@@ -27,4 +27,4 @@ std::optional<std::vector<unsigned char>> DecodeBase64(std::string_view text);
 // escaped as in JSON, so every item stays on one line.
 std::string Quote(std::string_view text);
 
-}  // namespace Quorum::Tools::Inspector::internal
+}  // namespace Quorum::Tools::Examiner::internal

@@ -16,27 +16,27 @@
 #include "JsonRenderer.h"
 #include "Schema.h"
 
-namespace Inspector = Quorum::Tools::Inspector;
+namespace Examiner = Quorum::Tools::Examiner;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
-  static const std::vector<std::string> types = Inspector::GetSchemaNames();
-  const Inspector::Schema& schema = *Inspector::FindSchema(types[data[0] % types.size()]);
+  static const std::vector<std::string> types = Examiner::GetSchemaNames();
+  const Examiner::Schema& schema = *Examiner::FindSchema(types[data[0] % types.size()]);
   const std::vector<unsigned char> bytes(data + 1, data + size);
 
-  const Inspector::Decoding checked = Inspector::Decode(schema, bytes, false);
-  const Inspector::Decoding decoding = Inspector::Decode(schema, bytes);
+  const Examiner::Decoding checked = Examiner::Decode(schema, bytes, false);
+  const Examiner::Decoding decoding = Examiner::Decode(schema, bytes);
   // Checking alone must find the same failure as the full decoding.
   if (checked.failure.has_value() != decoding.failure.has_value() ||
       (checked.failure && checked.failure->Describe() != decoding.failure->Describe())) {
     std::abort();
   }
   std::ostringstream dump;
-  Inspector::RenderDump(decoding, dump);
+  Examiner::RenderDump(decoding, dump);
   if (decoding.failure) return 0;
-  const auto json = Inspector::ToJson(decoding.root);
-  (void)Inspector::ToJson(decoding.root, false).dump();
+  const auto json = Examiner::ToJson(decoding.root);
+  (void)Examiner::ToJson(decoding.root, false).dump();
   const auto reparsed = nlohmann::ordered_json::parse(json.dump());
-  if (Inspector::Encode(schema, reparsed) != bytes) std::abort();
+  if (Examiner::Encode(schema, reparsed) != bytes) std::abort();
   return 0;
 }

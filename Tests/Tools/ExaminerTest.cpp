@@ -8,10 +8,10 @@
 #include "Schema.h"
 #include "Strata/IllegalArgumentException.h"
 
-using namespace Quorum::Tools::Inspector;
+using namespace Quorum::Tools::Examiner;
 using Json = nlohmann::ordered_json;
 
-TEST(InspectorText, Base64AndUtf8AcceptOnlyTheirCanonicalForms) {
+TEST(ExaminerText, Base64AndUtf8AcceptOnlyTheirCanonicalForms) {
   for (std::size_t n = 0; n < 6; ++n) {
     std::vector<unsigned char> bytes;
     for (std::size_t i = 0; i < n; ++i) bytes.push_back(static_cast<unsigned char>(0xF0 + i));
@@ -29,7 +29,7 @@ TEST(InspectorText, Base64AndUtf8AcceptOnlyTheirCanonicalForms) {
   EXPECT_EQ(internal::FormatCount(100), "100");
 }
 
-TEST(InspectorEncoder, RefusesJsonThatDoesNotFollowTheSchemaNamingWhere) {
+TEST(ExaminerEncoder, RefusesJsonThatDoesNotFollowTheSchemaNamingWhere) {
   const Json part = Json::parse(R"({"name": "a", "headers": [], "content": null})");
   const struct {
     const char* type;

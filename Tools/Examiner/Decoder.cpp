@@ -11,7 +11,7 @@
 #include "Strata/StrataException.h"
 #include "Strata/Throw.h"
 
-namespace Quorum::Tools::Inspector {
+namespace Quorum::Tools::Examiner {
 
 namespace {
 
@@ -266,4 +266,4 @@ Decoding Decode(const Schema& schema, const std::vector<unsigned char>& data, bo
   return decoding;
 }
 
-}  // namespace Quorum::Tools::Inspector
+}  // namespace Quorum::Tools::Examiner

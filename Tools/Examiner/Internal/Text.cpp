@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdio>
 
-namespace Quorum::Tools::Inspector::internal {
+namespace Quorum::Tools::Examiner::internal {
 
 namespace {
 
@@ -179,4 +179,4 @@ std::string Quote(std::string_view text) {
   return out + "\"";
 }
 
-}  // namespace Quorum::Tools::Inspector::internal
+}  // namespace Quorum::Tools::Examiner::internal

@@ -6,10 +6,10 @@
 #include <ostream>
 #include <vector>
 
-namespace Quorum::Tools::Inspector {
+namespace Quorum::Tools::Examiner {
 
 // False, after printing the error, when the bytes are not a mail's channel
 // form; a header that does not parse still counts as success.
 bool RenderHeaders(const std::vector<unsigned char>& data, std::ostream& out);
 
-}  // namespace Quorum::Tools::Inspector
+}  // namespace Quorum::Tools::Examiner

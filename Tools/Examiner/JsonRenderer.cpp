@@ -4,7 +4,7 @@
 
 #include "Internal/Text.h"
 
-namespace Quorum::Tools::Inspector {
+namespace Quorum::Tools::Examiner {
 
 namespace {
 
@@ -58,4 +58,4 @@ nlohmann::ordered_json ToJson(const Node& node, bool withContents) {
   return node.number;
 }
 
-}  // namespace Quorum::Tools::Inspector
+}  // namespace Quorum::Tools::Examiner

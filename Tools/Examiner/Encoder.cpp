@@ -10,7 +10,7 @@
 #include "Strata/OChannelX.h"
 #include "Strata/Throw.h"
 
-namespace Quorum::Tools::Inspector {
+namespace Quorum::Tools::Examiner {
 
 namespace {
 
@@ -155,4 +155,4 @@ std::vector<unsigned char> Encode(const Schema& schema, const nlohmann::ordered_
   return writer.TakeBytes();
 }
 
-}  // namespace Quorum::Tools::Inspector
+}  // namespace Quorum::Tools::Examiner

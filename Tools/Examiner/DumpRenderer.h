@@ -8,8 +8,8 @@
 
 #include "Decoder.h"
 
-namespace Quorum::Tools::Inspector {
+namespace Quorum::Tools::Examiner {
 
 void RenderDump(const Decoding& decoding, std::ostream& out);
 
-}  // namespace Quorum::Tools::Inspector
+}  // namespace Quorum::Tools::Examiner

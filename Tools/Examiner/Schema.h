@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace Quorum::Tools::Inspector {
+namespace Quorum::Tools::Examiner {
 
 struct Schema;
 
@@ -49,4 +49,4 @@ const Schema* FindSchema(const std::string& name);
 // Every name FindSchema knows, in a fixed order.
 std::vector<std::string> GetSchemaNames();
 
-}  // namespace Quorum::Tools::Inspector
+}  // namespace Quorum::Tools::Examiner

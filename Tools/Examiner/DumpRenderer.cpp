@@ -5,7 +5,7 @@
 
 #include "Internal/Text.h"
 
-namespace Quorum::Tools::Inspector {
+namespace Quorum::Tools::Examiner {
 
 namespace {
 
@@ -106,4 +106,4 @@ void RenderDump(const Decoding& decoding, std::ostream& out) {
   if (decoding.failure) out << "error at " << decoding.failure->Describe() << '\n';
 }
 
-}  // namespace Quorum::Tools::Inspector
+}  // namespace Quorum::Tools::Examiner

@@ -9,10 +9,10 @@
 
 #include "Node.h"
 
-namespace Quorum::Tools::Inspector {
+namespace Quorum::Tools::Examiner {
 
 // `withContents` false leaves out the bytes of every content (kind and size
 // stay), which Encode then refuses.
 nlohmann::ordered_json ToJson(const Node& node, bool withContents = true);
 
-}  // namespace Quorum::Tools::Inspector
+}  // namespace Quorum::Tools::Examiner

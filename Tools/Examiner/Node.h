@@ -9,7 +9,7 @@
 
 #include "Schema.h"
 
-namespace Quorum::Tools::Inspector {
+namespace Quorum::Tools::Examiner {
 
 struct Node {
   enum class ContentKind { None, Memory, Text };
@@ -29,4 +29,4 @@ struct Node {
   std::vector<Node> children;                   // Record fields, List elements
 };
 
-}  // namespace Quorum::Tools::Inspector
+}  // namespace Quorum::Tools::Examiner

@@ -1,6 +1,6 @@
 #include "Schema.h"
 
-namespace Quorum::Tools::Inspector {
+namespace Quorum::Tools::Examiner {
 
 namespace {
 
@@ -114,4 +114,4 @@ std::vector<std::string> GetSchemaNames() {
   return names;
 }
 
-}  // namespace Quorum::Tools::Inspector
+}  // namespace Quorum::Tools::Examiner

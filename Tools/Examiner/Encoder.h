@@ -10,7 +10,7 @@
 
 #include "Schema.h"
 
-namespace Quorum::Tools::Inspector {
+namespace Quorum::Tools::Examiner {
 
 // Throws Strata::IllegalArgumentException naming the JSON path (for example
 // "bodyParts[1].content") when `value` does not follow `schema`: a missing or
@@ -18,4 +18,4 @@ namespace Quorum::Tools::Inspector {
 // bytes were left out or whose size differs from its bytes.
 std::vector<unsigned char> Encode(const Schema& schema, const nlohmann::ordered_json& value);
 
-}  // namespace Quorum::Tools::Inspector
+}  // namespace Quorum::Tools::Examiner

@@ -9,7 +9,7 @@
 #include "Strata/MemoryIBinaryChannel.h"
 #include "Strata/StrataException.h"
 
-namespace Quorum::Tools::Inspector {
+namespace Quorum::Tools::Examiner {
 
 namespace {
 
@@ -67,4 +67,4 @@ bool RenderHeaders(const std::vector<unsigned char>& data, std::ostream& out) {
   return true;
 }
 
-}  // namespace Quorum::Tools::Inspector
+}  // namespace Quorum::Tools::Examiner
