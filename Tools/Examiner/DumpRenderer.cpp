@@ -70,10 +70,12 @@ std::string Describe(const Node& node) {
     if (!node.schema->IsNamedValue()) return node.label;
     std::string line = node.label + ":";
     if (!node.children.empty() && node.children[0].complete) {
-      line += " " + ShowText(node.children[0].text);
+      line += ' ';
+      line += ShowText(node.children[0].text);
     }
     if (node.children.size() == 2 && node.children[1].complete) {
-      line += " = " + ShowText(node.children[1].text);
+      line += " = ";
+      line += ShowText(node.children[1].text);
     }
     return line;
   }
