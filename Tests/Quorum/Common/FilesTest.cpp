@@ -99,6 +99,30 @@ TEST_F(Files, MissingFilesThrowIOExceptionNamingThem) {
                Strata::IOException);
 }
 
+// A device that takes no byte: the failure surfaces where bytes leave (a
+// large write, or Close with bytes buffered) and leaves the channel closed.
+// A folder opens for reading but fails at its first read.
+TEST_F(Files, ReadAndWriteFailuresThrowIOException) {
+  if (access("/dev/full", W_OK) != 0) GTEST_SKIP() << "no writable /dev/full";
+  const std::vector<unsigned char> bytes(70000, 1);
+  {
+    FileOBinaryChannel output("/dev/full", false, FileShare::None);
+    EXPECT_THROW(output.Write(bytes.data(), 70000), Strata::IOException);
+  }
+  FileOBinaryChannel output("/dev/full", false, FileShare::None);
+  output.Write(bytes.data(), 10);
+  EXPECT_THROW(output.Close(), Strata::IOException);
+  EXPECT_THROW(output.Write(bytes.data(), 1), Strata::IOException);
+  output.Close();
+
+  // A folder opens for reading but promises nothing and fails to read.
+  unsigned char byte = 0;
+  FileIBinaryChannel input(Conduit::Location(folder_), FileShare::None);
+  EXPECT_EQ(input.GetAvailable(), 0u);
+  EXPECT_EQ(input.Read(&byte, 0), 0u);
+  EXPECT_THROW(input.Read(&byte, 1), Strata::IOException);
+}
+
 TEST_F(Files, CheckLocationRefusesUnusableLocationsOnBehalfOfItsCaller) {
   using Strata::UniString;
   const auto refusal = [](const Conduit::Location& location) {
