@@ -101,17 +101,20 @@ TEST(TextContent, KeepsBytesExactlyWhenTheirUtf8DecodingWouldNotGiveThemBack) {
   for (const unsigned char lead : {0x7F, 0x80, 0xC1, 0xC2, 0xDF, 0xE0, 0xE1, 0xEC, 0xED, 0xEE, 0xEF,
                                    0xF0, 0xF1, 0xF3, 0xF4, 0xF5, 0xFF}) {
     for (unsigned int second = 0x70; second < 0xD0; ++second) {
-      for (const unsigned char third : {0x41, 0x7F, 0x80, 0xBF, 0xC0}) {
+      for (const unsigned char third : {0x41, 0x7F, 0x80, 0xBD, 0xBF, 0xC0}) {
         inputs.push_back({lead, static_cast<unsigned char>(second), third});
         inputs.push_back({lead, static_cast<unsigned char>(second), 0x80, third});
       }
     }
   }
-  // Long enough for the eight-byte steps, with the odd byte in each place.
-  for (std::size_t at = 0; at < 20; ++at) {
-    Bytes bytes(20, 'a');
-    bytes[at] = 0xE9;
-    inputs.push_back(bytes);
+  // Long texts with one odd character in each place: a bad byte, which must
+  // be kept, or a U+FFFD that was in the bytes, which must not.
+  for (const Bytes& odd : {Bytes{0xE9}, Bytes{0xEF, 0xBF, 0xBD}, Bytes{0xEF, 0xBF, 0xBD, 0xFF}}) {
+    for (std::size_t at = 0; at < 140; ++at) {
+      Bytes bytes(140, 'a');
+      bytes.insert(bytes.begin() + static_cast<std::ptrdiff_t>(at), odd.begin(), odd.end());
+      inputs.push_back(bytes);
+    }
   }
   for (const Bytes& bytes : inputs) {
     const Strata::UniString decoded(bytes.data(), static_cast<unsigned int>(bytes.size()),
@@ -172,6 +175,17 @@ TEST(TextContent, CharsetNamesThatNameNoConverterDecodeAsUtf8) {
     EXPECT_EQ(ContentBytes(content), bytes);
     EXPECT_EQ(content.GetCharset(), name);
   }
+}
+
+TEST(TextContent, CharsetsMayGiveMoreCharactersThanBytes) {
+  // SCSU: a window at U+1F600, then one byte for each character in it.
+  Bytes bytes{0x0B, 0x01, 0xEC};
+  bytes.insert(bytes.end(), 200, 0x80);
+  std::u16string text;
+  for (int i = 0; i < 200; ++i) text += u"\U0001F600";
+  const Strata::Ref<TextContent> content = Filled(bytes, "SCSU");
+  EXPECT_EQ(content->GetText(), Strata::UniString(text));
+  EXPECT_EQ(ContentBytes(*content), bytes);
 }
 
 TEST(TextContent, DecodesLongContentsAcrossTheConvertersPieces) {

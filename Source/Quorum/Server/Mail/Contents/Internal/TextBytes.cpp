@@ -109,6 +109,19 @@ bool EncodesAs(std::u16string_view units, const unsigned char* bytes, std::size_
   return at == count;
 }
 
+// Looks at blocks of units without stopping early inside one, which
+// compilers turn into vector compares; far faster than a find on long texts.
+bool HasReplacementCharacter(std::u16string_view units) noexcept {
+  constexpr std::size_t kBlock = 64;
+  std::size_t i = 0;
+  for (; units.size() - i >= kBlock; i += kBlock) {
+    bool found = false;
+    for (std::size_t k = 0; k < kBlock; ++k) found |= units[i + k] == kReplacementCharacter;
+    if (found) return true;
+  }
+  return units.substr(i).find(kReplacementCharacter) != std::u16string_view::npos;
+}
+
 }  // namespace
 
 unsigned int EncodeUtf8Character(std::u16string_view units, std::size_t& index,
@@ -159,50 +172,6 @@ std::uint64_t CountUtf8Bytes(std::u16string_view units) noexcept {
   return count;
 }
 
-bool IsValidUtf8(const unsigned char* bytes, std::size_t count) noexcept {
-  constexpr std::uint64_t kHighBits = 0x8080808080808080u;
-  std::size_t i = 0;
-  while (i < count) {
-    std::uint64_t eight;
-    if (count - i >= sizeof eight) {
-      std::memcpy(&eight, bytes + i, sizeof eight);
-      if ((eight & kHighBits) == 0) {
-        i += sizeof eight;
-        continue;
-      }
-    }
-    const unsigned char lead = bytes[i];
-    if (lead < 0x80) {
-      ++i;
-      continue;
-    }
-    // The second byte's range depends on the lead byte; the others are
-    // always 0x80 to 0xBF.
-    std::size_t length = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-      length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      length = 3;
-      if (lead == 0xE0) low = 0xA0;   // overlong
-      if (lead == 0xED) high = 0x9F;  // surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-      length = 4;
-      if (lead == 0xF0) low = 0x90;   // overlong
-      if (lead == 0xF4) high = 0x8F;  // above U+10FFFF
-    } else {
-      return false;
-    }
-    if (count - i < length || bytes[i + 1] < low || bytes[i + 1] > high) return false;
-    for (std::size_t k = 2; k < length; ++k) {
-      if ((bytes[i + k] & 0xC0) != 0x80) return false;
-    }
-    i += length;
-  }
-  return true;
-}
-
 DecodedText DecodeText(const unsigned char* bytes, unsigned int count,
                        const Strata::UniString& charset) {
   const Converter converter = OpenConverter(charset);
@@ -213,7 +182,11 @@ DecodedText DecodeText(const unsigned char* bytes, unsigned int count,
       return {Strata::UniString(std::move(units)), exact};
     }
   }
-  return {Strata::UniString(bytes, count, Strata::CharacterCode::UTF8), IsValidUtf8(bytes, count)};
+  Strata::UniString text(bytes, count, Strata::CharacterCode::UTF8);
+  // Malformed UTF-8 always leaves a U+FFFD; one may also stand for itself.
+  const std::u16string_view units = text.GetUnits();
+  const bool exact = !HasReplacementCharacter(units) || EncodesAs(units, bytes, count);
+  return {std::move(text), exact};
 }
 
 }  // namespace Quorum::Server::Mail::Contents::internal

@@ -20,11 +20,6 @@ unsigned int EncodeUtf8Character(std::u16string_view units, std::size_t& index,
 // counts like any other character.
 std::uint64_t CountUtf8Bytes(std::u16string_view units) noexcept;
 
-// True when the bytes are well-formed UTF-8: no overlong form, no surrogate,
-// nothing above U+10FFFF, no cut sequence. Exactly such bytes decode to a text
-// whose UTF-8 form is the same bytes.
-bool IsValidUtf8(const unsigned char* bytes, std::size_t count) noexcept;
-
 struct DecodedText {
   Strata::UniString text;
   // The UTF-8 form of `text` is exactly the bytes decoded.
