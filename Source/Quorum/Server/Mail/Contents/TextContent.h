@@ -5,7 +5,7 @@
 // for all valid UTF-8, only the text is kept. Otherwise the content keeps the
 // bytes as they came besides the text: its channels, ReadAllBytes, GetSize,
 // Clone, Equals and a body part's Write then give those bytes, while GetText
-// gives their decoding, so a Latin-1 0xA1 reads as "¡" and one not valid in
+// gives their decoding, so a Latin-1 0xA1 reads as U+00A1 and one not valid in
 // UTF-8 as U+FFFD. The text, the bytes and the charset live in a record shared
 // with the content's open output channels, which hand their bytes over on
 // Close (once; destroying a channel unclosed drops them). Copies are made
