@@ -8,7 +8,8 @@ using namespace std::string_view_literals;
 
 namespace {
 
-// The bytes as a content filled with them in `charset` holds them.
+// A new content filled with `bytes` through its output channel, decoded in
+// `charset`.
 Strata::Ref<TextContent> Filled(const Bytes& bytes, const char* charset = "") {
   auto content = Strata::MakeRef<TextContent>();
   content->SetCharset(charset);
