@@ -144,16 +144,17 @@ class CaseInsensitiveTable {
     return RemoveEqual(item);
   }
 
-  // `open`, then each item's ToString() in storage order joined by
-  // `separator`, then `close`.
+  // `open`, then each item's ToString() in storage order, each preceded by
+  // `separator` when the text after `open` is not empty so far, then
+  // `close`. So an item printed as empty text (an empty name, which Read
+  // stores) leaves no separator in front of the first item printed.
   Strata::UniString Join(std::u16string_view open, std::u16string_view separator,
                          std::u16string_view close) const {
     Strata::UniString text(open);
-    bool first = true;
+    const unsigned int start = text.GetLength();
     for (const Item& item : Enumerate()) {
-      if (!first) text.Append(separator);
+      if (text.GetLength() > start) text.Append(separator);
       text.Append(item.ToString());
-      first = false;
     }
     text.Append(close);
     return text;

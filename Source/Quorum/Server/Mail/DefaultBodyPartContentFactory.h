@@ -1,6 +1,8 @@
 // DefaultBodyPartContentFactory chooses the content kind by the body part's
 // "Content-Type": a TextContent when its value begins with "text" (exact,
-// case-sensitive prefix), a MemoryContent otherwise. Holds no state.
+// case-sensitive prefix), a MemoryContent otherwise. The TextContent gets the
+// value's "charset" parameter, read as internet mail writes it (name in any
+// case, value quoted or not, white space around ';' and '='). Holds no state.
 #pragma once
 
 #include "Quorum/Server/Mail/BodyPartContentFactory.h"
@@ -17,7 +19,7 @@ class QUORUM_MAIL_EXPORT DefaultBodyPartContentFactory : public BodyPartContentF
   DefaultBodyPartContentFactory& operator=(DefaultBodyPartContentFactory&& other) noexcept;
   ~DefaultBodyPartContentFactory() override;
 
-  // Never returns an empty reference.
+  // Never returns an empty reference; no header value makes it throw.
   Strata::Ref<BodyPartContent> Create(const Headers& headers) override;
 };
 

@@ -53,8 +53,8 @@ class QUORUM_MAIL_EXPORT Flags {
   bool operator!=(const Flags& other) const { return !(*this == other); }
   void Swap(Flags& other) noexcept { table_.Swap(other.table_); }
 
-  // The names in storage order joined by ',' without spaces, for display;
-  // the empty text for an empty set.
+  // The names in storage order, a ',' (no space) put before each when the
+  // text so far is not empty, for display; the empty text for an empty set.
   Strata::UniString ToString() const;
 
   // The count as an unsigned int, then each name in storage order.

@@ -57,8 +57,9 @@ class QUORUM_MAIL_EXPORT Parameters {
   bool operator!=(const Parameters& other) const { return !(*this == other); }
   void Swap(Parameters& other) noexcept { table_.Swap(other.table_); }
 
-  // Each Parameter::ToString in storage order, joined by ';' without spaces;
-  // the empty text for an empty collection.
+  // Each Parameter::ToString in storage order, a ';' (no space) put before
+  // each when the text so far is not empty, so a parameter with an empty
+  // name prints nothing; the empty text for an empty collection.
   Strata::UniString ToString() const;
 
   // Parses name="value" items joined by single semicolons, nothing else: no

@@ -45,3 +45,18 @@ TEST(Flags, ArgumentChecksUseTheirOwnMessagesAndChangeNothing) {
   EXPECT_EQ(FaultOf<IllegalArgumentException>([&] { flags.Set(none); }), emptySet);
   EXPECT_EQ(flags.ToString(), UniString("Read"));
 }
+
+TEST(Flags, ToStringPutsACommaOnlyAfterTextAlreadyPrinted) {
+  // Read stores a flag with an empty name, which prints as empty text.
+  const std::pair<MailTest::Bytes, const char*> cases[] = {
+      {MailTest::WrittenAs(2u, "", "A"), "A"},
+      {MailTest::WrittenAs(2u, "A", ""), "A,"},
+      {MailTest::WrittenAs(1u, ""), ""},
+      {MailTest::WrittenAs(3u, "", "A", "B"), "A,B"},
+  };
+  for (const auto& [bytes, text] : cases) {
+    Flags flags;
+    MailTest::ReadFrom(bytes, flags);
+    EXPECT_EQ(flags.ToString(), UniString(text));
+  }
+}

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "CharsetSamples.h"
 #include "ContentTestSupport.h"
 #include "Quorum/Server/Mail/AddressList.h"
 #include "Quorum/Server/Mail/ContentDisposition.h"
@@ -114,6 +115,14 @@ TEST(GoldenForms, FullMailKeepsItsChannelAndTextFormsByteForByte) {
   EXPECT_EQ(std::string(again.begin(), again.end()), std::string(bytes.begin(), bytes.end()));
   const std::string text = TextForms(read);
   EXPECT_EQ(Golden("GoldenMail.txt", text), text);
+}
+
+// quorum-mail's json and make are checked on this file to give it back byte
+// for byte (Tests/CMakeLists.txt).
+TEST(GoldenForms, CharsetMailFileIsTheMailBuiltHere) {
+  const Bytes bytes = BytesOf(CharsetSamples::MakeMail());
+  const std::string actual(bytes.begin(), bytes.end());
+  EXPECT_EQ(Golden("Charsets/mail--charsets.bin", actual), actual);
 }
 
 }  // namespace

@@ -74,6 +74,11 @@ TEST(Headers, ChannelFormKeepsTheOrderAndReadMergesNamesDifferingInCase) {
   const UniString read(
       "Headers (Header (name=TO, value=y), Header (name=, value=e), Header (name=a b, value=s))");
   EXPECT_EQ(headers.ToString(), read);
+  // A header prints as more than its name, so even an empty name is separated.
+  Headers emptyFirst;
+  MailTest::ReadFrom(MailTest::WrittenAs(2u, "", "e", "a", "1"), emptyFirst);
+  EXPECT_EQ(emptyFirst.ToString(),
+            UniString("Headers (Header (name=, value=e), Header (name=a, value=1))"));
   const MailTest::Bytes hostile{0xEE, 0x6B, 0x28, 0x00, 0, 0, 0};  // 4,000,000,000 headers
   EXPECT_THROW(MailTest::ReadFrom(hostile, headers), Strata::IOException);
   EXPECT_EQ(headers.ToString(), read);

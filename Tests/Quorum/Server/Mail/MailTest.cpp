@@ -1,5 +1,6 @@
 #include "Quorum/Server/Mail/Mail.h"
 
+#include "CharsetSamples.h"
 #include "ContentTestSupport.h"
 #include "Quorum/Server/Mail/MailException.h"
 #include "Strata/IllegalArgumentException.h"
@@ -261,6 +262,32 @@ TEST(Mail, ChannelRoundTripWithEveryContentKindAndTruncationLeavesTheMailUnchang
 
   parts.Remove("file");  // keeps every prefix read below quick
   ExpectTruncatedReadsLeaveUnchanged(Mail(MailId("keep")), mail);
+}
+
+TEST(Mail, TextPartsInAnyCharsetComeBackByteForByte) {
+  const Mail mail = CharsetSamples::MakeMail();
+  const Bytes bytes = BytesOf(mail);
+  Mail read;
+  ASSERT_EQ(ReadFrom(bytes, read), 0u);
+  EXPECT_EQ(read, mail);
+  EXPECT_EQ(BytesOf(read), bytes);
+  const Mail copy(read);
+  const std::unique_ptr<Mail> clone(read.Clone());
+  EXPECT_TRUE(copy == read && *clone == read);
+  EXPECT_EQ(BytesOf(copy), bytes);
+  EXPECT_EQ(BytesOf(*clone), bytes);
+  for (const CharsetSamples::Sample& sample : CharsetSamples::All()) {
+    SCOPED_TRACE(sample.name);
+    const Strata::Ref<BodyPart> part = read.GetBodyParts().Get(sample.name);
+    ASSERT_FALSE(part.IsNull());
+    const auto& text = dynamic_cast<const TextContent&>(*part->GetContent());
+    EXPECT_EQ(text.GetText(), Strata::UniString(sample.text));
+    EXPECT_EQ(text.GetCharset(), sample.charset);
+    EXPECT_EQ(ContentBytes(*part->GetContent()), sample.bytes);
+    Header size;
+    ASSERT_TRUE(part->GetHeader("Content-Size", size));
+    EXPECT_EQ(size.GetValue(), Strata::UniString(std::to_string(sample.bytes.size()).c_str()));
+  }
 }
 
 }  // namespace

@@ -69,3 +69,18 @@ TEST(Parameters, ParseKeepsTheLastOfTwoSameNamedParametersAndLookUpsIgnoreCase) 
   EXPECT_EQ(read, parsed);
   MailTest::ExpectTruncatedReadsLeaveUnchanged(XYZ(), parsed);
 }
+
+TEST(Parameters, ToStringPutsASeparatorOnlyAfterTextAlreadyPrinted) {
+  // Read stores parameters with an empty name, which print as empty text.
+  const std::pair<MailTest::Bytes, const char*> cases[] = {
+      {MailTest::WrittenAs(2u, "", "v", "a", "1"), "a=\"1\""},
+      {MailTest::WrittenAs(2u, "a", "1", "", "v"), "a=\"1\";"},
+      {MailTest::WrittenAs(1u, "", "v"), ""},
+      {MailTest::WrittenAs(2u, "a", "1", "b", "2"), "a=\"1\";b=\"2\""},
+  };
+  for (const auto& [bytes, text] : cases) {
+    Parameters parameters;
+    MailTest::ReadFrom(bytes, parameters);
+    EXPECT_EQ(parameters.ToString(), UniString(text));
+  }
+}

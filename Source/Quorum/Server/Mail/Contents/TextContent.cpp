@@ -1,11 +1,15 @@
 #include "Quorum/Server/Mail/Contents/TextContent.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "Quorum/Common/IO/NullIBinaryChannel.h"
+#include "Quorum/Server/Mail/Contents/Internal/TextBytes.h"
 #include "Strata/IOException.h"
 #include "Strata/MemoryOBinaryChannel.h"
 #include "Strata/Throw.h"
@@ -14,65 +18,19 @@ namespace Quorum::Server::Mail::Contents {
 
 struct TextContent::Record {
   Strata::UniString text;
+  // The byte count: of `bytes` when they are kept, else of the text's UTF-8
+  // form.
   unsigned int size = 0;
+  // The bytes the content was filled with, kept only when the UTF-8 form of
+  // `text` is not exactly them; never empty when not null.
+  std::unique_ptr<unsigned char[]> bytes;
+  Strata::UniString charset;
 };
 
 namespace {
 
-bool IsHighSurrogate(char16_t unit) noexcept { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool IsLowSurrogate(char16_t unit) noexcept { return unit >= 0xDC00 && unit <= 0xDFFF; }
-
-// Encodes the character at `units[index]` as UTF-8 into `out` (room for four
-// bytes); returns the byte count and advances `index` past the character. A
-// lone surrogate becomes U+FFFD, as Strata::UniString::ToCStr encodes it.
-unsigned int EncodeCharacter(std::u16string_view units, std::size_t& index,
-                             unsigned char* out) noexcept {
-  char32_t c = units[index++];
-  if (c < 0x80) {
-    out[0] = static_cast<unsigned char>(c);
-    return 1;
-  }
-  if (c < 0x800) {
-    out[0] = static_cast<unsigned char>(0xC0 | (c >> 6));
-    out[1] = static_cast<unsigned char>(0x80 | (c & 0x3F));
-    return 2;
-  }
-  if (IsHighSurrogate(static_cast<char16_t>(c)) && index < units.size() &&
-      IsLowSurrogate(units[index])) {
-    c = 0x10000 + ((c - 0xD800) << 10) + (units[index++] - 0xDC00);
-    out[0] = static_cast<unsigned char>(0xF0 | (c >> 18));
-    out[1] = static_cast<unsigned char>(0x80 | ((c >> 12) & 0x3F));
-    out[2] = static_cast<unsigned char>(0x80 | ((c >> 6) & 0x3F));
-    out[3] = static_cast<unsigned char>(0x80 | (c & 0x3F));
-    return 4;
-  }
-  if (IsHighSurrogate(static_cast<char16_t>(c)) || IsLowSurrogate(static_cast<char16_t>(c))) {
-    c = 0xFFFD;
-  }
-  out[0] = static_cast<unsigned char>(0xE0 | (c >> 12));
-  out[1] = static_cast<unsigned char>(0x80 | ((c >> 6) & 0x3F));
-  out[2] = static_cast<unsigned char>(0x80 | (c & 0x3F));
-  return 3;
-}
-
-// The UTF-8 byte count of the whole text, counted without building the
-// UTF-8 form. U+0000 counts like any other character.
-unsigned int CountUtf8Bytes(const Strata::UniString& text) {
-  const std::u16string_view units = text.GetUnits();
-  std::uint64_t count = 0;
-  for (std::size_t i = 0; i < units.size(); ++i) {
-    const char16_t unit = units[i];
-    if (unit < 0x80) {
-      count += 1;
-    } else if (unit < 0x800) {
-      count += 2;
-    } else if (IsHighSurrogate(unit) && i + 1 < units.size() && IsLowSurrogate(units[i + 1])) {
-      count += 4;
-      ++i;
-    } else {
-      count += 3;
-    }
-  }
+unsigned int Utf8Size(const Strata::UniString& text) {
+  const std::uint64_t count = internal::CountUtf8Bytes(text.GetUnits());
   if (count > std::numeric_limits<unsigned int>::max()) {
     STRATA_THROW(Strata::IOException, "Failed to size text content: text is too large.");
   }
@@ -81,15 +39,36 @@ unsigned int CountUtf8Bytes(const Strata::UniString& text) {
 
 }  // namespace
 
-// Yields the UTF-8 bytes of the record's text, encoding as it goes, so no
-// second copy of the content is built.
+// Yields the kept bytes, or else the UTF-8 bytes of the record's text,
+// encoding as it goes, so no second copy of the content is built.
 class TextContentIBinaryChannel : public Strata::IBinaryChannel {
  public:
   explicit TextContentIBinaryChannel(Strata::Ref<TextContent::Record> record)
-      : record_(std::move(record)) {}
+      : record_(std::move(record)), kept_(record_->bytes != nullptr) {}
 
   unsigned int Read(unsigned char* data, unsigned int count) override {
     if (record_.IsNull()) return 0;
+    return kept_ ? ReadKept(data, count) : ReadEncoded(data, count);
+  }
+
+  unsigned int GetAvailable() const override {
+    if (record_.IsNull() || !kept_ || record_->bytes == nullptr) return 0;
+    return record_->size -
+           static_cast<unsigned int>(std::min<std::size_t>(position_, record_->size));
+  }
+
+  void Close() override { record_.Release(); }
+
+ private:
+  unsigned int ReadKept(unsigned char* data, unsigned int count) {
+    if (record_->bytes == nullptr || position_ >= record_->size) return 0;
+    const unsigned int done = std::min(count, record_->size - static_cast<unsigned int>(position_));
+    std::memcpy(data, record_->bytes.get() + position_, done);
+    position_ += done;
+    return done;
+  }
+
+  unsigned int ReadEncoded(unsigned char* data, unsigned int count) {
     const std::u16string_view units = record_->text.GetUnits();
     unsigned int done = 0;
     while (done < count) {
@@ -99,7 +78,7 @@ class TextContentIBinaryChannel : public Strata::IBinaryChannel {
         data[done++] = static_cast<unsigned char>(units[position_++]);
       } else if (position_ < units.size()) {
         pendingStart_ = 0;
-        pendingEnd_ = EncodeCharacter(units, position_, pending_);
+        pendingEnd_ = internal::EncodeUtf8Character(units, position_, pending_);
       } else {
         break;
       }
@@ -107,18 +86,18 @@ class TextContentIBinaryChannel : public Strata::IBinaryChannel {
     return done;
   }
 
-  void Close() override { record_.Release(); }
-
- private:
   Strata::Ref<TextContent::Record> record_;
+  bool kept_;
+  // In the kept bytes, or in the text's code units.
   std::size_t position_ = 0;
   unsigned char pending_[4] = {};
   unsigned int pendingStart_ = 0;
   unsigned int pendingEnd_ = 0;
 };
 
-// Collects the written bytes and, on the first Close, makes their UTF-8
-// decoding the record's text. Later Close calls do nothing.
+// Collects the written bytes and, on the first Close, makes their decoding in
+// the record's charset the record's text, keeping the bytes when that text
+// does not give them back. Later Close calls do nothing.
 class TextContentOBinaryChannel : public Strata::MemoryOBinaryChannel {
  public:
   explicit TextContentOBinaryChannel(Strata::Ref<TextContent::Record> record)
@@ -127,15 +106,14 @@ class TextContentOBinaryChannel : public Strata::MemoryOBinaryChannel {
   void Close() override {
     if (IsClosed()) return;
     MemoryOBinaryChannel::Close();
-    Strata::UniString text;
-    if (GetSize() > 0)
-      text = Strata::UniString(GetBuffer(), GetSize(), Strata::CharacterCode::UTF8);
-    const unsigned int size = CountUtf8Bytes(text);
-    record_->text.Swap(text);
-    record_->size = size;
+    const unsigned int count = GetSize();
+    std::unique_ptr<unsigned char[]> bytes(ReleaseBuffer());
+    internal::DecodedText decoded = internal::DecodeText(bytes.get(), count, record_->charset);
+    if (decoded.exact) bytes.reset();
+    record_->text.Swap(decoded.text);
+    record_->size = count;
+    record_->bytes.swap(bytes);
     record_.Release();
-    // The collected bytes are decoded; free them now.
-    std::unique_ptr<unsigned char[]> released(ReleaseBuffer());
   }
 
  private:
@@ -153,7 +131,7 @@ Strata::Ref<Strata::OBinaryChannel> TextContent::GetOutputChannel() {
 }
 
 Strata::Ref<Strata::IBinaryChannel> TextContent::GetInputChannel() {
-  if (record_->text.IsEmpty()) return Strata::MakeRef<Common::IO::NullIBinaryChannel>();
+  if (record_->size == 0) return Strata::MakeRef<Common::IO::NullIBinaryChannel>();
   return Strata::MakeRef<TextContentIBinaryChannel>(record_);
 }
 
@@ -161,19 +139,64 @@ unsigned int TextContent::GetSize() const { return record_->size; }
 
 bool TextContent::Equals(const BodyPartContent& other) const {
   if (const auto* text = dynamic_cast<const TextContent*>(&other)) {
-    return record_->text == text->record_->text;
+    const Record& mine = *record_;
+    const Record& theirs = *text->record_;
+    if (mine.bytes == nullptr && theirs.bytes == nullptr) return mine.text == theirs.text;
+    if (mine.bytes != nullptr && theirs.bytes != nullptr) {
+      return mine.size == theirs.size &&
+             std::memcmp(mine.bytes.get(), theirs.bytes.get(), mine.size) == 0;
+    }
   }
   return BodyPartContent::Equals(other);
 }
 
-BodyPartContent* TextContent::Clone() const { return new TextContent(record_->text); }
+BodyPartContent* TextContent::Clone() const {
+  auto clone = std::make_unique<TextContent>();
+  Record& copy = *clone->record_;
+  copy.text = record_->text;
+  copy.size = record_->size;
+  copy.charset = record_->charset;
+  if (record_->bytes != nullptr) {
+    copy.bytes = std::make_unique_for_overwrite<unsigned char[]>(record_->size);
+    std::memcpy(copy.bytes.get(), record_->bytes.get(), record_->size);
+  }
+  return clone.release();
+}
 
 const Strata::UniString& TextContent::GetText() const noexcept { return record_->text; }
 
 void TextContent::SetText(const Strata::UniString& text) {
-  const unsigned int size = CountUtf8Bytes(text);
-  record_->text = text;
+  const unsigned int size = Utf8Size(text);
+  Strata::UniString copy(text);
+  record_->text.Swap(copy);
   record_->size = size;
+  record_->bytes.reset();
+  record_->charset.Clear();
+}
+
+const Strata::UniString& TextContent::GetCharset() const noexcept { return record_->charset; }
+
+void TextContent::SetCharset(const Strata::UniString& charset) {
+  Strata::UniString name(charset);
+  Record& record = *record_;
+  if (record.bytes != nullptr) {
+    internal::DecodedText decoded = internal::DecodeText(record.bytes.get(), record.size, name);
+    record.text.Swap(decoded.text);
+    if (decoded.exact) record.bytes.reset();
+  } else if (record.size > 0) {
+    // Without kept bytes the content's bytes are the text's UTF-8 form.
+    const std::string utf8 = record.text.ToCStr();
+    const auto* data = reinterpret_cast<const unsigned char*>(utf8.data());
+    internal::DecodedText decoded = internal::DecodeText(data, record.size, name);
+    std::unique_ptr<unsigned char[]> kept;
+    if (!decoded.exact) {
+      kept = std::make_unique_for_overwrite<unsigned char[]>(record.size);
+      std::memcpy(kept.get(), data, record.size);
+    }
+    record.text.Swap(decoded.text);
+    record.bytes.swap(kept);
+  }
+  record.charset.Swap(name);
 }
 
 }  // namespace Quorum::Server::Mail::Contents

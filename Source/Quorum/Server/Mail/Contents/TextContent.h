@@ -1,8 +1,15 @@
-// TextContent keeps a body part's bytes as text and presents them to channels
-// as the text's UTF-8 bytes. The text and its UTF-8 size live in a record
-// shared with the content's open output channels, which decode what was
-// written and hand it over on Close (once; destroying a channel unclosed
-// drops it). Copies are made with Clone. Not thread-safe.
+// TextContent keeps a body part's bytes as text. Bytes written through an
+// output channel are decoded on Close in the content's charset (UTF-8 when it
+// has none or ICU does not know it; each sequence malformed in the charset
+// becomes U+FFFD). When the UTF-8 form of that text is exactly the bytes, as
+// for all valid UTF-8, only the text is kept. Otherwise the content keeps the
+// bytes as they came besides the text: its channels, ReadAllBytes, GetSize,
+// Clone, Equals and a body part's Write then give those bytes, while GetText
+// gives their decoding, so a Latin-1 0xA1 reads as U+00A1 and one not valid in
+// UTF-8 as U+FFFD. The text, the bytes and the charset live in a record shared
+// with the content's open output channels, which hand their bytes over on
+// Close (once; destroying a channel unclosed drops them). Copies are made
+// with Clone. Not thread-safe.
 #pragma once
 
 #include "Quorum/Server/Mail/BodyPartContent.h"
@@ -26,19 +33,33 @@ class QUORUM_MAIL_EXPORT TextContent : public BodyPartContent {
   TextContent& operator=(const TextContent&) = delete;
 
   Strata::Ref<Strata::OBinaryChannel> GetOutputChannel() override;
-  // An empty text gives a Quorum::Common::IO::NullIBinaryChannel; any other
-  // text a channel that encodes it as it is read: close the channel before
-  // changing the content.
+  // An empty content gives a Quorum::Common::IO::NullIBinaryChannel; any
+  // other a channel over the kept bytes, or one that encodes the text as it
+  // is read: close the channel before changing the content.
   Strata::Ref<Strata::IBinaryChannel> GetInputChannel() override;
-  // The number of UTF-8 bytes of the whole text, U+0000 characters included.
+  // The number of kept bytes, or else of UTF-8 bytes of the whole text,
+  // U+0000 characters included.
   unsigned int GetSize() const override;
-  // Another TextContent compares texts exactly; other kinds by bytes.
+  // Two TextContents without kept bytes compare texts exactly; when either
+  // keeps bytes, and for other kinds, the bytes are compared.
   bool Equals(const BodyPartContent& other) const override;
+  // Copies the text, the kept bytes and the charset.
   BodyPartContent* Clone() const override;
 
+  // The text: as set, or decoded from the bytes written (see above).
   const Strata::UniString& GetText() const noexcept;
-  // Same exception as the constructor with a text.
+  // The bytes become the text's UTF-8 form: kept bytes are dropped and the
+  // charset is cleared. Same exception as the constructor with a text.
   void SetText(const Strata::UniString& text);
+
+  // The charset name as given (for a body part read from a channel, the
+  // "charset" parameter of its Content-Type); empty when none was given.
+  const Strata::UniString& GetCharset() const noexcept;
+  // The bytes stay as they are and the text becomes their decoding in
+  // `charset` (any of ICU's names, in any case; empty for UTF-8), keeping the
+  // bytes besides as described above. Output channels closed later decode in
+  // it too.
+  void SetCharset(const Strata::UniString& charset);
 
  private:
   friend class TextContentOBinaryChannel;
