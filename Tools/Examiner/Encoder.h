@@ -4,6 +4,7 @@
 // the reader derives it from the body part's headers.
 #pragma once
 
+#include <string_view>
 #include <vector>
 
 #include <nlohmann/json.hpp>
@@ -17,5 +18,17 @@ namespace Quorum::Tools::Examiner {
 // unknown key, a wrong JSON type, a number out of range, a content whose
 // bytes were left out or whose size differs from its bytes.
 std::vector<unsigned char> Encode(const Schema& schema, const nlohmann::ordered_json& value);
+// The values of a JSON array one after another, as a sequence; paths name
+// the element ("[2].bodyParts[1].content").
+std::vector<unsigned char> EncodeAll(const Schema& schema, const nlohmann::ordered_json& values);
+
+// The deepest nesting of objects and arrays ParseJson accepts; what ToJson
+// prints for any type nests less than ten deep.
+constexpr unsigned int MaxJsonDepth = 64;
+
+// Parses JSON text for Encode. Throws Strata::IllegalArgumentException "not
+// valid JSON", or "nested deeper than 64 levels" when objects and arrays nest
+// deeper than MaxJsonDepth, which is checked before the parser sees the text.
+nlohmann::ordered_json ParseJson(std::string_view text);
 
 }  // namespace Quorum::Tools::Examiner
