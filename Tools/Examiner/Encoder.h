@@ -1,4 +1,4 @@
-// Encode writes the channel form of a value given as the JSON that ToJson
+// Encode writes the channel form of a value given as the JSON JsonRenderer
 // prints, without building library objects, so whatever decodes (odd data
 // included) encodes back to the same bytes. A content's "kind" is ignored:
 // the reader derives it from the body part's headers.
@@ -22,8 +22,8 @@ std::vector<unsigned char> Encode(const Schema& schema, const nlohmann::ordered_
 // the element ("[2].bodyParts[1].content").
 std::vector<unsigned char> EncodeAll(const Schema& schema, const nlohmann::ordered_json& values);
 
-// The deepest nesting of objects and arrays ParseJson accepts; what ToJson
-// prints for any type nests less than ten deep.
+// The deepest nesting of objects and arrays ParseJson accepts; what
+// JsonRenderer prints for any type nests less than ten deep.
 constexpr unsigned int MaxJsonDepth = 64;
 
 // Parses JSON text for Encode. Throws Strata::IllegalArgumentException "not
