@@ -55,3 +55,11 @@ function(quorum_write_umbrella output folder headers)
   endforeach()
   file(CONFIGURE OUTPUT "${output}" CONTENT "${lines}" @ONLY)
 endfunction()
+
+# quorum_set_install_rpath(<target>) lets a program installed to the binary
+# folder find the installed library wherever the prefix is: its run path
+# names the library folder relative to its own ($ORIGIN/../lib).
+function(quorum_set_install_rpath target)
+  file(RELATIVE_PATH to_libdir "${CMAKE_INSTALL_FULL_BINDIR}" "${CMAKE_INSTALL_FULL_LIBDIR}")
+  set_target_properties(${target} PROPERTIES INSTALL_RPATH "$ORIGIN/${to_libdir}")
+endfunction()

@@ -8,6 +8,7 @@
 #include "Strata/IBinaryChannel.h"
 #include "Strata/IChannelX.h"
 #include "Strata/IOException.h"
+#include "Strata/Internal/StreamIBinaryChannel.h"
 #include "Strata/MemoryIBinaryChannel.h"
 #include "Strata/OBinaryChannel.h"
 #include "Strata/OChannelX.h"
@@ -27,21 +28,6 @@ class ByteVectorChannel : public OBinaryChannel {
 
  private:
   std::vector<std::byte>& bytes_;
-};
-
-// Reads from a standard stream without reading ahead.
-class StreamChannel : public IBinaryChannel {
- public:
-  explicit StreamChannel(std::istream& in) : in_(in) {}
-  unsigned int Read(unsigned char* data, unsigned int count) override {
-    if (count == 0 || !in_.good()) return 0;
-    in_.read(reinterpret_cast<char*>(data), static_cast<std::streamsize>(count));
-    if (in_.bad()) STRATA_THROW(IOException, "Failed to read from the stream.");
-    return static_cast<unsigned int>(in_.gcount());
-  }
-
- private:
-  std::istream& in_;
 };
 
 void ReadAll(IBinaryChannel& binary, const ChannelReader& read) {
@@ -74,14 +60,14 @@ void ReadBytes(std::span<const std::byte> bytes, const ChannelReader& read) {
 void ReadFile(const std::filesystem::path& path, const ChannelReader& read) {
   std::ifstream in(path, std::ios::binary);
   if (!in) STRATA_THROW(IOException, "Failed to open the file for reading.");
-  StreamChannel binary(in);
+  StreamIBinaryChannel binary(in);
   ReadAll(binary, read);
   if (in.peek() != std::char_traits<char>::eof()) ThrowLeftOver();
   if (in.bad()) STRATA_THROW(IOException, "Failed to read from the file.");
 }
 
 void ReadStream(std::istream& in, const ChannelReader& read) {
-  StreamChannel binary(in);
+  StreamIBinaryChannel binary(in);
   ReadAll(binary, read);
 }
 

@@ -1,21 +1,24 @@
 #include "Decoder.h"
 
-#include <limits>
+#include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "Internal/Text.h"
-#include "Strata/CountingIBinaryChannel.h"
-#include "Strata/IBinaryChannelUtilities.h"
+#include "Quorum/Common/UnsignedInteger32.h"
 #include "Strata/IChannelX.h"
 #include "Strata/IOException.h"
-#include "Strata/MemoryIBinaryChannel.h"
 #include "Strata/StrataException.h"
 #include "Strata/Throw.h"
+#include "Strata/UniString.h"
 
 namespace Quorum::Tools::Examiner {
 
 namespace {
 
 using internal::FormatCount;
+using ContentKind = Sink::ContentKind;
 using Kind = Schema::Kind;
 
 // "1 remains", "1,032 remain".
@@ -23,82 +26,58 @@ std::string Remain(std::uint64_t count) {
   return FormatCount(count) + (count == 1 ? " remains" : " remain");
 }
 
-Node MakeNode(std::string label, std::string key = {}) {
-  Node node;
-  node.label = std::move(label);
-  node.key = std::move(key);
-  return node;
-}
-
 std::string Plural(const std::string& noun) {
   return noun + (!noun.empty() && noun.back() == 's' ? "es" : "s");
 }
 
-// Content made as the reader's default factory makes it: text when the last
-// header named Content-Type (in any case) has a value beginning with "text".
-Node::ContentKind ContentKindFor(const Node& headers) {
-  const Strata::UniString contentType("Content-Type");
-  Node::ContentKind kind = Node::ContentKind::Memory;
-  for (const Node& header : headers.children) {
-    if (header.children.size() != 2) continue;
-    if (Strata::UniString(header.children[0].text)
-            .IsEqual(contentType, Strata::CaseSensitivity::Insensitive)) {
-      kind = header.children[1].text.starts_with(u"text") ? Node::ContentKind::Text
-                                                          : Node::ContentKind::Memory;
+// What the reader looks at in the headers of a body part: the content is
+// made as its default factory makes it (text when the last header named
+// Content-Type, in any case, has a value beginning with "text"), and the
+// last Content-Size header states the content's size.
+struct ContentHeaders {
+  ContentKind kind = ContentKind::Memory;
+  std::optional<std::u16string> contentSize;
+
+  void Note(const std::u16string& name, const std::u16string& value) {
+    static const Strata::UniString contentType("Content-Type");
+    static const Strata::UniString contentSizeName("Content-Size");
+    const Strata::UniString header(name);
+    if (header.IsEqual(contentType, Strata::CaseSensitivity::Insensitive)) {
+      kind = value.starts_with(u"text") ? ContentKind::Text : ContentKind::Memory;
+    } else if (header.IsEqual(contentSizeName, Strata::CaseSensitivity::Insensitive)) {
+      contentSize = value;
     }
   }
-  return kind;
-}
+
+  // Empty when the Content-Size header is absent or names `size`.
+  std::string Disagreement(std::uint32_t size) const {
+    if (!contentSize) return {};
+    unsigned int stated = 0;
+    if (Common::UnsignedInteger32::Parse(Strata::UniString(*contentSize), stated) &&
+        stated == size) {
+      return {};
+    }
+    return "Content-Size header says " +
+           internal::Quote(internal::ToUtf8(*contentSize).value_or("?")) + ", the content holds " +
+           FormatCount(size) + (size == 1 ? " byte" : " bytes");
+  }
+};
 
 class Walker {
  public:
-  Walker(const std::vector<unsigned char>& data, bool keepValues)
-      : keepValues_(keepValues),
-        data_(data),
-        memory_(data.data(), static_cast<unsigned int>(data.size())),
-        counting_(memory_),
-        channel_(counting_) {}
+  Walker(Source& source, Sink& sink) : source_(source), channel_(source), sink_(sink) {}
 
-  // Fills `node` as far as the data allows. A failed read throws and leaves
+  // Walks one value from the current position. `context` leads every
+  // failure's context (empty for none). A failed read throws and leaves
   // GetContext() and GetItemOffset() describing it.
-  void Walk(const Schema& schema, Node& node, bool isElement = false) {
-    node.schema = &schema;
-    node.offset = GetPosition();
-    itemOffset_ = node.offset;
-    switch (schema.kind) {
-      case Kind::Record:
-        WalkRecord(schema, node, isElement);
-        break;
-      case Kind::List:
-        WalkList(schema, node);
-        break;
-      case Kind::String:
-        node.text = ReadString();
-        break;
-      case Kind::UnsignedInt:
-        Need(4, "an unsigned int");
-        node.number = channel_.ReadUnsignedInt();
-        break;
-      case Kind::Int:
-        Need(4, "an int");
-        node.number = channel_.ReadInt();
-        break;
-      case Kind::Short:
-        Need(2, "a short");
-        node.number = channel_.ReadShort();
-        break;
-      case Kind::Content:
-        // A content stands alone only inside a body part, which passes its kind.
-        context_.push_back(node.label);
-        WalkContent(node, Node::ContentKind::Memory);
-        context_.pop_back();
-        break;
-    }
-    node.complete = true;
+  void WalkValue(const Schema& schema, std::string label, std::string context) {
+    context_.clear();
+    if (!context.empty()) context_.push_back(std::move(context));
+    Walk(schema, Item{&schema, std::move(label), {}, GetPosition(), 0});
   }
 
-  std::uint64_t GetPosition() const noexcept { return counting_.GetPosition(); }
-  std::uint64_t GetRemaining() const noexcept { return data_.size() - GetPosition(); }
+  std::uint64_t GetPosition() const noexcept { return source_.GetPosition(); }
+  std::uint64_t GetRemaining() const noexcept { return source_.GetRemaining(); }
   std::string GetContext() const {
     std::string joined;
     for (const std::string& part : context_) joined += (joined.empty() ? "" : ", ") + part;
@@ -107,62 +86,106 @@ class Walker {
   std::uint64_t GetItemOffset() const noexcept { return itemOffset_; }
 
  private:
-  void WalkRecord(const Schema& schema, Node& node, bool isElement) {
-    for (const Field& field : schema.fields) {
-      node.children.push_back(MakeNode(field.label, field.key));
-      Node& child = node.children.back();
-      context_.push_back(field.label);
-      if (field.schema->kind == Kind::Content) {
-        child.schema = field.schema;
-        const Node* headers = FindChild(node, "headers");
-        WalkContent(child,
-                    headers != nullptr ? ContentKindFor(*headers) : Node::ContentKind::Memory);
-      } else {
-        Walk(*field.schema, child);
-      }
-      context_.pop_back();
-      // Messages call an element named by its first field by that name from here on.
-      if (isElement && field.key == "name" && &field == &schema.fields.front()) {
-        context_.back() += " '" + internal::ToUtf8(child.text).value_or("?") + "'";
-      }
+  void Walk(const Schema& schema, const Item& item, bool isElement = false) {
+    itemOffset_ = item.offset;
+    switch (schema.kind) {
+      case Kind::Record:
+        WalkRecord(schema, item, isElement);
+        break;
+      case Kind::List:
+        WalkList(schema, item);
+        break;
+      case Kind::String:
+        lastText_ = ReadString();
+        sink_.Text(item, lastText_);
+        break;
+      case Kind::UnsignedInt:
+        Need(4, "an unsigned int");
+        sink_.Number(item, channel_.ReadUnsignedInt());
+        break;
+      case Kind::Int:
+        Need(4, "an int");
+        sink_.Number(item, channel_.ReadInt());
+        break;
+      case Kind::Short:
+        Need(2, "a short");
+        sink_.Number(item, channel_.ReadShort());
+        break;
+      case Kind::Content:
+        // A content stands alone only inside a body part, which passes its headers.
+        context_.push_back(item.label);
+        WalkContent(item, nullptr);
+        context_.pop_back();
+        break;
     }
   }
 
-  void WalkList(const Schema& schema, Node& node) {
+  void WalkRecord(const Schema& schema, const Item& item, bool isElement) {
+    sink_.BeginRecord(item);
+    const bool hasContent =
+        std::any_of(schema.fields.begin(), schema.fields.end(),
+                    [](const Field& f) { return f.schema->kind == Kind::Content; });
+    ContentHeaders contentHeaders;
+    std::u16string firstText;
+    for (const Field& field : schema.fields) {
+      const Item child{field.schema, field.label, field.key, GetPosition(), item.depth + 1};
+      context_.push_back(field.label);
+      if (field.schema->kind == Kind::Content) {
+        WalkContent(child, &contentHeaders);
+      } else {
+        ContentHeaders* const outer = watching_;
+        if (field.key == "headers") watching_ = hasContent ? &contentHeaders : nullptr;
+        Walk(*field.schema, child);
+        watching_ = outer;
+      }
+      context_.pop_back();
+      if (&field == &schema.fields.front() && field.schema->kind == Kind::String) {
+        firstText = lastText_;
+        // Messages call an element named by its first field by that name from here on.
+        if (isElement && field.key == "name") {
+          context_.back() += " '" + internal::ToUtf8(firstText).value_or("?") + "'";
+        }
+      }
+    }
+    if (watching_ != nullptr && schema.IsNamedValue()) watching_->Note(firstText, lastText_);
+    sink_.EndRecord(item);
+  }
+
+  void WalkList(const Schema& schema, const Item& item) {
     const std::uint64_t minimum = schema.element->GetMinimumSize();
     const std::uint32_t count = PeekCount("a count");
     if (count * minimum > GetRemaining() - 4) {
       Fail("claims " + FormatCount(count) + " " + Plural(schema.elementLabel) + " of at least " +
            FormatCount(minimum) + " bytes each, " + Remain(GetRemaining() - 4));
     }
-    node.number = channel_.ReadUnsignedInt();
-    // The element's own label stands for the list's while it is read.
-    const bool topLevel = context_.empty();
-    if (topLevel) context_.emplace_back();
+    channel_.ReadUnsignedInt();
+    sink_.BeginList(item, count);
+    // The element's own label stands for the list's while it is read; the
+    // value itself has no label of its own in the context.
+    const bool ownSlot = item.depth == 0;
+    if (ownSlot) context_.emplace_back();
     const std::string listLabel = context_.back();
     for (std::uint32_t i = 0; i < count; ++i) {
       const std::string label = schema.elementLabel + " " + std::to_string(i + 1);
-      node.children.push_back(MakeNode(label));
       context_.back() = label;
-      Walk(*schema.element, node.children.back(), true);
-      if (!keepValues_) node.children.clear();
+      Walk(*schema.element, Item{schema.element, label, {}, GetPosition(), item.depth + 1}, true);
     }
     context_.back() = listLabel;
-    if (topLevel) context_.pop_back();
+    if (ownSlot) context_.pop_back();
+    sink_.EndList(item);
   }
 
-  void WalkContent(Node& node, Node::ContentKind kind) {
-    node.offset = GetPosition();
-    itemOffset_ = node.offset;
+  void WalkContent(const Item& item, const ContentHeaders* headers) {
+    itemOffset_ = item.offset;
     context_.back() = "content flag";
     Need(1, "a bool");
-    const unsigned char flag = data_[GetPosition()];
+    unsigned char flag = 0;
+    source_.Peek(&flag, 1);
     if (flag > 1) Fail("invalid bool byte " + std::to_string(flag) + " (0 or 1 expected)");
     if (!channel_.ReadBool()) {
-      node.complete = true;
+      sink_.NoContent(item);
       return;
     }
-    node.contentKind = kind;
     context_.back() = "content size";
     itemOffset_ = GetPosition();
     const std::uint32_t size = PeekCount("a size");
@@ -170,23 +193,15 @@ class Walker {
       Fail("claims " + FormatCount(size) + " bytes, " + Remain(GetRemaining() - 4));
     }
     channel_.ReadUnsignedInt();
-    if (keepValues_ && size != 0) {
-      node.bytes.resize(size);
-      Strata::IBinaryChannelUtilities::ReadFully(counting_, node.bytes.data(), size);
-    } else {
-      SkipBytes(size);
+    if (headers != nullptr) {
+      if (std::string message = headers->Disagreement(size); !message.empty()) {
+        context_.back() = item.label;
+        sink_.Disagreement(Failure{item.offset, GetContext(), std::move(message)});
+      }
     }
-    node.complete = true;
-  }
-
-  void SkipBytes(std::uint32_t count) {
-    unsigned char skipped[4096];
-    for (std::uint32_t left = count; left > 0;) {
-      const unsigned int got = Strata::IBinaryChannelUtilities::ReadFully(
-          counting_, skipped, std::min<std::uint32_t>(left, sizeof skipped));
-      if (got == 0) Fail("unexpected end of data within the content");
-      left -= got;
-    }
+    sink_.Content(item, headers != nullptr ? headers->kind : ContentKind::Memory,
+                  ContentBytes(source_, GetPosition(), size));
+    source_.Skip(size);
   }
 
   std::u16string ReadString() {
@@ -198,10 +213,11 @@ class Walker {
     return std::u16string(channel_.ReadUniString().GetUnits());
   }
 
-  // The unsigned int at the current position, not yet consumed.
+  // The unsigned int at the current position, not yet taken.
   std::uint32_t PeekCount(const char* what) {
     Need(4, what);
-    const unsigned char* p = data_.data() + GetPosition();
+    unsigned char p[4];
+    source_.Peek(p, 4);
     return (std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) | (std::uint32_t{p[2]} << 8) |
            std::uint32_t{p[3]};
   }
@@ -217,21 +233,27 @@ class Walker {
     STRATA_THROW(Strata::IOException, Strata::UniString(message.c_str()));
   }
 
-  static const Node* FindChild(const Node& node, const std::string& key) {
-    for (const Node& child : node.children) {
-      if (child.key == key) return &child;
-    }
-    return nullptr;
-  }
-
-  const bool keepValues_;
-  const std::vector<unsigned char>& data_;
-  Strata::MemoryIBinaryChannel memory_;
-  Strata::CountingIBinaryChannel counting_;
+  Source& source_;
   Strata::IChannelX channel_;
+  Sink& sink_;
   std::vector<std::string> context_;
   std::uint64_t itemOffset_ = 0;
+  std::u16string lastText_;             // the text read last
+  ContentHeaders* watching_ = nullptr;  // the body part whose headers are read
 };
+
+// Walks one value and turns a failed read into the decoding's failure.
+bool WalkOne(Walker& walker, const Schema& schema, std::string label, std::string context,
+             Decoding& decoding) {
+  try {
+    walker.WalkValue(schema, std::move(label), std::move(context));
+  } catch (const Strata::StrataException& e) {
+    decoding.failure = Failure{walker.GetItemOffset(), walker.GetContext(), e.what()};
+    return false;
+  }
+  ++decoding.values;
+  return true;
+}
 
 }  // namespace
 
@@ -240,28 +262,32 @@ std::string Failure::Describe() const {
          message;
 }
 
-Decoding Decode(const Schema& schema, const std::vector<unsigned char>& data, bool keepValues) {
+std::string ContentBytes::GetHead(std::size_t count) const {
+  std::string head(std::min<std::size_t>(count, size_), '\0');
+  source_.ReadAt(offset_, reinterpret_cast<unsigned char*>(head.data()), head.size());
+  return head;
+}
+
+Decoding Decode(const Schema& schema, Source& source, Sink& sink) {
   Decoding decoding;
-  decoding.root.label = schema.name;
-  if (data.size() > std::numeric_limits<unsigned int>::max()) {
-    decoding.failure = Failure{
-        0,
-        {},
-        "input of " + FormatCount(data.size()) + " bytes is larger than a channel form can be"};
-    return decoding;
-  }
-  Walker walker(data, keepValues);
-  try {
-    walker.Walk(schema, decoding.root);
-  } catch (const Strata::StrataException& e) {
-    decoding.failure = Failure{walker.GetItemOffset(), walker.GetContext(), e.what()};
-    return decoding;
-  }
-  if (walker.GetRemaining() != 0) {
+  Walker walker(source, sink);
+  if (WalkOne(walker, schema, schema.name, {}, decoding) && source.GetRemaining() != 0) {
+    const std::uint64_t left = source.GetRemaining();
     decoding.failure =
-        Failure{walker.GetPosition(),
+        Failure{source.GetPosition(),
                 {},
-                FormatCount(walker.GetRemaining()) + " trailing bytes after the " + schema.name};
+                FormatCount(left) + (left == 1 ? " trailing byte" : " trailing bytes") +
+                    " after the " + schema.name};
+  }
+  return decoding;
+}
+
+Decoding DecodeAll(const Schema& schema, Source& source, Sink& sink) {
+  Decoding decoding;
+  Walker walker(source, sink);
+  while (source.GetRemaining() != 0) {
+    const std::string label = schema.name + " " + std::to_string(decoding.values + 1);
+    if (!WalkOne(walker, schema, label, label, decoding)) break;
   }
   return decoding;
 }

@@ -10,7 +10,6 @@ namespace Quorum::Tools::Examiner {
 namespace {
 
 using internal::FormatCount;
-using Kind = Schema::Kind;
 
 constexpr std::size_t PreviewSize = 32;
 
@@ -34,13 +33,11 @@ bool IsPlainText(std::string_view bytes) {
   return true;
 }
 
-// The first bytes as quoted text when they read as text (a character cut by
-// the preview's end is left out), else as hex.
-std::string Preview(const std::vector<unsigned char>& bytes) {
-  const std::string_view all(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-  const std::string more = bytes.size() > PreviewSize ? " ..." : "";
-  std::string_view head = all.substr(0, PreviewSize);
-  const std::size_t mostCut = bytes.size() > PreviewSize ? 3 : 0;
+// The first bytes of a content of `size` bytes as quoted text when they read
+// as text (a character cut by the preview's end is left out), else as hex.
+std::string Preview(std::string_view head, std::uint64_t size) {
+  const std::string more = size > PreviewSize ? " ..." : "";
+  const std::size_t mostCut = size > PreviewSize ? 3 : 0;
   for (std::size_t cut = 0; cut <= mostCut; ++cut) {
     const std::string_view shorter = head.substr(0, head.size() - cut);
     if (IsPlainText(shorter)) return internal::Quote(shorter) + more;
@@ -49,63 +46,70 @@ std::string Preview(const std::vector<unsigned char>& bytes) {
   for (std::size_t i = 0; i < head.size(); ++i) {
     char digits[4];
     std::snprintf(digits, sizeof digits, "%s%02x", i == 0 ? "" : " ",
-                  static_cast<unsigned int>(bytes[i]));
+                  static_cast<unsigned int>(static_cast<unsigned char>(head[i])));
     hex += digits;
   }
   return hex + more;
 }
 
-std::string DescribeContent(const Node& node) {
-  if (node.contentKind == Node::ContentKind::None) return "none";
-  std::string text = node.contentKind == Node::ContentKind::Text ? "text, " : "memory, ";
-  text += FormatCount(node.bytes.size()) + (node.bytes.size() == 1 ? " byte" : " bytes");
-  return node.bytes.empty() ? text : text + ": " + Preview(node.bytes);
-}
-
-// The line of one item without its offset and indentation; empty for an
-// item that holds nothing to show.
-std::string Describe(const Node& node) {
-  const Kind kind = node.schema->kind;
-  if (kind == Kind::Record) {
-    if (!node.schema->IsNamedValue()) return node.label;
-    std::string line = node.label + ":";
-    if (!node.children.empty() && node.children[0].complete) {
-      line += ' ';
-      line += ShowText(node.children[0].text);
-    }
-    if (node.children.size() == 2 && node.children[1].complete) {
-      line += " = ";
-      line += ShowText(node.children[1].text);
-    }
-    return line;
-  }
-  if (kind == Kind::List) {
-    return node.label + ": " + FormatCount(static_cast<std::uint64_t>(node.number));
-  }
-  if (!node.complete && kind != Kind::Content) return {};
-  if (kind == Kind::String) return node.label + ": " + ShowText(node.text);
-  if (kind == Kind::Content) return node.complete ? node.label + ": " + DescribeContent(node) : "";
-  return node.label + ": " + std::to_string(node.number);
-}
-
-void RenderNode(const Node& node, unsigned int depth, std::ostream& out) {
-  if (node.schema == nullptr) return;
-  // A list's count line needs its count; a list that failed there shows nothing.
-  const bool countRead = node.schema->kind != Kind::List || node.complete || !node.children.empty();
-  const std::string line = countRead ? Describe(node) : "";
-  if (line.empty()) return;
-  char offset[24];
-  std::snprintf(offset, sizeof offset, "%10llu  ", static_cast<unsigned long long>(node.offset));
-  out << offset << std::string(2 * depth, ' ') << line << '\n';
-  if (node.schema->IsNamedValue()) return;
-  for (const Node& child : node.children) RenderNode(child, depth + 1, out);
-}
-
 }  // namespace
 
-void RenderDump(const Decoding& decoding, std::ostream& out) {
-  RenderNode(decoding.root, 0, out);
-  if (decoding.failure) out << "error at " << decoding.failure->Describe() << '\n';
+void DumpRenderer::BeginRecord(const Item& item) {
+  if (pendingItem_) return;
+  if (item.schema->IsNamedValue()) {
+    pendingItem_ = item;
+    pending_ = item.label + ":";
+    pendingTexts_ = 0;
+    return;
+  }
+  Line(item, item.label);
+}
+
+void DumpRenderer::EndRecord(const Item& item) {
+  if (pendingItem_ && pendingItem_->depth == item.depth) Finish();
+}
+
+void DumpRenderer::BeginList(const Item& item, std::uint32_t count) {
+  Line(item, item.label + ": " + FormatCount(count));
+}
+
+void DumpRenderer::Text(const Item& item, const std::u16string& units) {
+  if (pendingItem_) {
+    pending_ += (pendingTexts_++ == 0 ? " " : " = ") + ShowText(units);
+    return;
+  }
+  Line(item, item.label + ": " + ShowText(units));
+}
+
+void DumpRenderer::Number(const Item& item, std::int64_t number) {
+  Line(item, item.label + ": " + std::to_string(number));
+}
+
+void DumpRenderer::NoContent(const Item& item) { Line(item, item.label + ": none"); }
+
+void DumpRenderer::Content(const Item& item, ContentKind kind, const ContentBytes& bytes) {
+  const std::uint32_t size = bytes.GetSize();
+  std::string text = item.label + (kind == ContentKind::Text ? ": text, " : ": memory, ") +
+                     FormatCount(size) + (size == 1 ? " byte" : " bytes");
+  if (size != 0) text += ": " + Preview(bytes.GetHead(PreviewSize), size);
+  Line(item, text);
+}
+
+void DumpRenderer::Finish() {
+  if (!pendingItem_) return;
+  const Item item = *pendingItem_;
+  pendingItem_.reset();
+  Line(item, pending_);
+}
+
+void DumpRenderer::Line(const Item& item, const std::string& text) {
+  char offset[24];
+  std::snprintf(offset, sizeof offset, "%10llu  ", static_cast<unsigned long long>(item.offset));
+  std::string line = offset;
+  line.append(2 * item.depth, ' ');
+  line += text;
+  line += '\n';
+  out_ << line;
 }
 
 }  // namespace Quorum::Tools::Examiner

@@ -155,4 +155,39 @@ std::vector<unsigned char> Encode(const Schema& schema, const nlohmann::ordered_
   return writer.TakeBytes();
 }
 
+std::vector<unsigned char> EncodeAll(const Schema& schema, const nlohmann::ordered_json& values) {
+  if (!values.is_array()) Refuse("", "an array of values expected");
+  Writer writer;
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    writer.Write(schema, values[i], "[" + std::to_string(i) + "]");
+  }
+  return writer.TakeBytes();
+}
+
+nlohmann::ordered_json ParseJson(std::string_view text) {
+  unsigned int depth = 0;
+  bool inString = false;
+  bool escaped = false;
+  for (const char c : text) {
+    if (escaped) {
+      escaped = false;
+    } else if (inString) {
+      escaped = c == '\\';
+      inString = c != '"';
+    } else if (c == '"') {
+      inString = true;
+    } else if (c == '[' || c == '{') {
+      if (++depth > MaxJsonDepth) {
+        STRATA_THROW(Strata::IllegalArgumentException,
+                     Strata::UniString::Format("nested deeper than %u levels", MaxJsonDepth));
+      }
+    } else if ((c == ']' || c == '}') && depth > 0) {
+      --depth;
+    }
+  }
+  auto value = Json::parse(text.begin(), text.end(), nullptr, false);
+  if (value.is_discarded()) STRATA_THROW(Strata::IllegalArgumentException, "not valid JSON");
+  return value;
+}
+
 }  // namespace Quorum::Tools::Examiner

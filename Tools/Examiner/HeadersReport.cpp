@@ -1,12 +1,10 @@
 #include "HeadersReport.h"
 
 #include <functional>
-#include <limits>
 
 #include "Quorum/Server/Mail/Mail.h"
 #include "Quorum/Server/Mail/MailHeaders.h"
 #include "Strata/IChannelX.h"
-#include "Strata/MemoryIBinaryChannel.h"
 #include "Strata/StrataException.h"
 
 namespace Quorum::Tools::Examiner {
@@ -23,22 +21,18 @@ struct TypedHeader {
 
 }  // namespace
 
-bool RenderHeaders(const std::vector<unsigned char>& data, std::ostream& out) {
+bool RenderHeaders(Source& source, std::ostream& out, std::ostream& errors) {
   Mail mail;
   try {
-    if (data.size() > std::numeric_limits<unsigned int>::max()) {
-      out << "error: input too large\n";
-      return false;
-    }
-    Strata::MemoryIBinaryChannel memory(data.data(), static_cast<unsigned int>(data.size()));
-    Strata::IChannelX channel(memory);
+    Strata::IChannelX channel(source);
     mail.Read(channel);
-    if (memory.GetAvailable() != 0) {
-      out << "error: " << memory.GetAvailable() << " trailing bytes after the mail\n";
-      return false;
-    }
   } catch (const Strata::StrataException& e) {
-    out << "error: " << e.what() << '\n';
+    errors << "error: " << e.what() << '\n';
+    return false;
+  }
+  if (const std::uint64_t left = source.GetRemaining(); left != 0) {
+    errors << "error: " << left << (left == 1 ? " trailing byte" : " trailing bytes")
+           << " after the mail\n";
     return false;
   }
   const TypedHeader typed[] = {
@@ -50,6 +44,7 @@ bool RenderHeaders(const std::vector<unsigned char>& data, std::ostream& out) {
       {MailHeaders::Sent, [](Mail& m) { return m.GetSent().ToString(); }},
       {MailHeaders::Received, [](Mail& m) { return m.GetReceived().ToString(); }},
   };
+  bool parsed = true;
   out << "Id: " << mail.GetId().GetId().ToCStr() << '\n';
   for (const TypedHeader& header : typed) {
     out << header.name.ToCStr() << ": ";
@@ -62,9 +57,10 @@ bool RenderHeaders(const std::vector<unsigned char>& data, std::ostream& out) {
       out << header.show(mail).ToCStr() << '\n';
     } catch (const Strata::StrataException& e) {
       out << "does not parse: " << e.what() << '\n';
+      parsed = false;
     }
   }
-  return true;
+  return parsed;
 }
 
 }  // namespace Quorum::Tools::Examiner

@@ -1,15 +1,17 @@
 // RenderHeaders reads a mail's channel form with the library and prints its
 // typed headers (From, To, Reply-To, Subject, Importance, Sent, Received) as
-// the library parses them: the parsed value, "(absent)", or the parse error.
+// the library parses them: the parsed value, "(absent)", or "does not
+// parse: " and the library's message.
 #pragma once
 
 #include <ostream>
-#include <vector>
+
+#include "Source.h"
 
 namespace Quorum::Tools::Examiner {
 
-// False, after printing the error, when the bytes are not a mail's channel
-// form; a header that does not parse still counts as success.
-bool RenderHeaders(const std::vector<unsigned char>& data, std::ostream& out);
+// False when the bytes are not a mail's channel form (the error goes to
+// `errors`, nothing to `out`) or when a typed header does not parse.
+bool RenderHeaders(Source& source, std::ostream& out, std::ostream& errors);
 
 }  // namespace Quorum::Tools::Examiner

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,8 @@
 #include "Quorum/Server/Mail/MailboxSessionInfo.h"
 #include "Quorum/Server/Mail/MailboxUsage.h"
 #include "Schema.h"
+#include "Sink.h"
+#include "Source.h"
 #include "Strata/MemoryOBinaryChannel.h"
 #include "Strata/OChannelX.h"
 #include "Strata/StrataException.h"
@@ -56,10 +59,10 @@ Address MakeAddress(const char* owner, const char* personal) {
 }
 
 Strata::Ref<BodyPart> MakePart(const char* name, const char* contentType,
-                               Strata::Ref<BodyPartContent> content) {
+                               const Strata::Ref<BodyPartContent>& content) {
   auto part = Strata::MakeRef<BodyPart>(name);
   part->SetContentType(contentType);
-  part->SetContent(std::move(content));
+  part->SetContent(content);
   return part;
 }
 
@@ -129,44 +132,106 @@ Bytes Cut(const Bytes& bytes, std::uint64_t size) {
   return Bytes(bytes.begin(), bytes.begin() + size);
 }
 
+// Where each item of a decoding begins, by the labels that lead to it:
+// "mail/body parts/body part 2/content".
+class Offsets : public Quorum::Tools::Examiner::Sink {
+ public:
+  using Item = Quorum::Tools::Examiner::Item;
+
+  Offsets(const std::string& type, const Bytes& bytes) {
+    Quorum::Tools::Examiner::Source source(bytes);
+    Quorum::Tools::Examiner::Decode(*Quorum::Tools::Examiner::FindSchema(type), source, *this);
+  }
+  std::uint64_t operator[](const std::string& path) const { return offsets_.at(path); }
+
+  void BeginRecord(const Item& item) override { Begin(item); }
+  void EndRecord(const Item& /*item*/) override { path_.pop_back(); }
+  void BeginList(const Item& item, std::uint32_t /*count*/) override { Begin(item); }
+  void EndList(const Item& /*item*/) override { path_.pop_back(); }
+  void Text(const Item& item, const std::u16string& /*units*/) override { Leaf(item); }
+  void Number(const Item& item, std::int64_t /*number*/) override { Leaf(item); }
+  void NoContent(const Item& item) override { Leaf(item); }
+  void Content(const Item& item, ContentKind /*kind*/,
+               const Quorum::Tools::Examiner::ContentBytes& /*bytes*/) override {
+    Leaf(item);
+  }
+
+ private:
+  void Begin(const Item& item) {
+    Leaf(item);
+    path_.push_back(item.label);
+  }
+  void Leaf(const Item& item) {
+    std::string path;
+    for (const std::string& label : path_) path += label + "/";
+    offsets_[path + item.label] = item.offset;
+  }
+
+  std::vector<std::string> path_;
+  std::map<std::string, std::uint64_t> offsets_;
+};
+
 void SaveBroken(const Bytes& full) {
-  using Quorum::Tools::Examiner::Decode;
-  using Quorum::Tools::Examiner::FindSchema;
-  const auto decoding = Decode(*FindSchema("mail"), full);
-  const auto& root = decoding.root;
-  const auto& headers = root.children[1];
-  const auto& subject = headers.children[3];  // name, then value
-  const auto& parts = root.children[2];
-  const auto& body = parts.children[1];
-  const auto& content = body.children[2];  // the flag, then size, then bytes
-  const auto& flags = root.children[3];
+  const Offsets offsets("mail", full);
+  const std::uint64_t headers = offsets["mail/headers"];
+  const std::uint64_t subject = offsets["mail/headers/header 4/value"];
+  const std::uint64_t parts = offsets["mail/body parts"];
+  const std::uint64_t body = offsets["mail/body parts/body part 2"];
+  const std::uint64_t content = offsets["mail/body parts/body part 2/content"];
+  const std::uint64_t flag = offsets["mail/flags/flag 3"];
 
   Save("mail--broken-empty", {});
   Save("mail--broken-in-id-length", Cut(full, 2));
-  Save("mail--broken-in-header-count", Cut(full, headers.offset + 3));
-  Save("mail--broken-in-header-value", Cut(full, subject.children[1].offset + 9));
-  Save("mail--broken-before-body-parts", Cut(full, parts.offset));
-  Save("mail--broken-in-body-part-name", Cut(full, body.offset + 5));
-  Save("mail--broken-before-content-flag", Cut(full, content.offset));
-  Save("mail--broken-in-content-size", Cut(full, content.offset + 3));
-  Save("mail--broken-in-content", Cut(full, content.offset + 5 + 10));
-  Save("mail--broken-in-flag", Cut(full, flags.children[2].offset + 6));
+  Save("mail--broken-in-header-count", Cut(full, headers + 3));
+  Save("mail--broken-in-header-value", Cut(full, subject + 9));
+  Save("mail--broken-before-body-parts", Cut(full, parts));
+  Save("mail--broken-in-body-part-name", Cut(full, body + 5));
+  Save("mail--broken-before-content-flag", Cut(full, content));
+  Save("mail--broken-in-content-size", Cut(full, content + 3));
+  Save("mail--broken-in-content", Cut(full, content + 5 + 10));
+  Save("mail--broken-in-flag", Cut(full, flag + 6));
 
   Bytes patched = full;
-  PutUnsignedInt(patched, headers.offset, 0xFFFFFFFFu);
+  PutUnsignedInt(patched, headers, 0xFFFFFFFFu);
   Save("mail--broken-huge-header-count", patched);
   patched = full;
-  PutUnsignedInt(patched, subject.children[1].offset, 0x7FFFFFFFu);
+  PutUnsignedInt(patched, subject, 0x7FFFFFFFu);
   Save("mail--broken-huge-text-length", patched);
   patched = full;
-  PutUnsignedInt(patched, content.offset + 1, 0xFFFFFFFFu);
+  PutUnsignedInt(patched, content + 1, 0xFFFFFFFFu);
   Save("mail--broken-huge-content-size", patched);
   patched = full;
-  patched[content.offset] = 7;
+  patched[content] = 7;
   Save("mail--broken-invalid-bool", patched);
   patched = full;
   patched.insert(patched.end(), {0xDE, 0xAD, 0xBE});
   Save("mail--broken-trailing-bytes", patched);
+}
+
+// The attachment with its Content-Size header changed from "116" to "117",
+// so the header disagrees with the content that follows.
+void SaveDisagreeing(Bytes attachment) {
+  const std::uint64_t value = Offsets("body-part", attachment)["body-part/headers/header 2/value"];
+  attachment.at(value + 4 + 2 * 3 - 1) = '7';  // after the length, the last of three units
+  Save("body-part--size-disagrees", attachment);
+}
+
+Bytes Concatenated(std::initializer_list<Bytes> values) {
+  Bytes all;
+  for (const Bytes& value : values) all.insert(all.end(), value.begin(), value.end());
+  return all;
+}
+
+// Values one after another, read with --all: "--all-broken-" ends in a
+// truncated value.
+void SaveSequences(const Bytes& fullMail, const Bytes& twoParts) {
+  const Bytes odd = ChannelForm(MakeOddMail());
+  const Bytes last = ChannelForm(Mail(MailId("last")));
+  Save("mail--all-three", Concatenated({fullMail, odd, last}));
+  Save("mail--all-none", {});
+  Save("mail--all-broken-truncated", Concatenated({last, odd, Cut(fullMail, 1000)}));
+  Save("body-parts--all-broken-second", Concatenated({twoParts, Cut(twoParts, 150)}));
+  Save("date--all-two", Concatenated({ChannelForm(Date(-1)), ChannelForm(Date(1767225600))}));
 }
 
 }  // namespace
@@ -185,14 +250,18 @@ int main(int argc, char** argv) {
     Save("mail--full", fullBytes);
     Save("mail--odd", ChannelForm(MakeOddMail()));
     SaveBroken(fullBytes);
-    fs::remove_all(scratch);
 
     BodyParts& parts = full.GetBodyParts();
-    Save("body-part--attachment", ChannelForm(*parts.Get("report.pdf")));
+    const Bytes attachment = ChannelForm(*parts.Get("report.pdf"));
+    fs::remove_all(scratch);
+    Save("body-part--attachment", attachment);
+    SaveDisagreeing(attachment);
     BodyParts two;
     two.Add(parts.Get("body"));
     two.Add(parts.Get("empty"));
-    Save("body-parts--two", ChannelForm(two));
+    const Bytes twoBytes = ChannelForm(two);
+    Save("body-parts--two", twoBytes);
+    SaveSequences(fullBytes, twoBytes);
     Save("headers--mail", ChannelForm(full.GetHeaders()));
     Save("flags--mail", ChannelForm(full.GetFlags()));
     Save("address-list--two",

@@ -58,6 +58,69 @@ std::optional<char32_t> NextCharacter(std::string_view bytes, std::size_t& index
   return c;
 }
 
+// The length of the UTF-8 sequence `lead` begins; 0 when no sequence begins so.
+std::size_t SequenceLength(char lead) {
+  const auto byte = static_cast<unsigned char>(lead);
+  if (byte < 0x80) return 1;
+  if ((byte & 0xE0) == 0xC0) return 2;
+  if ((byte & 0xF0) == 0xE0) return 3;
+  if ((byte & 0xF8) == 0xF0) return 4;
+  return 0;
+}
+
+// Appends the base64 of `count` (1 to 3) bytes, padded to four characters.
+void AppendGroup(unsigned char a, unsigned char b, unsigned char c, std::size_t count,
+                 std::string& out) {
+  const std::uint32_t group = (std::uint32_t{a} << 16) | (std::uint32_t{b} << 8) | c;
+  for (std::size_t k = 0; k < 4; ++k) {
+    out += k <= count ? Base64Alphabet[(group >> (18 - 6 * k)) & 0x3F] : '=';
+  }
+}
+
+// Appends `text` with quotes, backslashes and control characters escaped:
+// for JSON as nlohmann::json's dump does (\b and \f by name, DEL as it is),
+// else with DEL escaped too and \b, \f as \u00xx.
+void AppendEscaped(std::string_view text, bool forJson, std::string& out) {
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    const char* named = nullptr;
+    switch (c) {
+      case '"':
+        named = "\\\"";
+        break;
+      case '\\':
+        named = "\\\\";
+        break;
+      case '\n':
+        named = "\\n";
+        break;
+      case '\r':
+        named = "\\r";
+        break;
+      case '\t':
+        named = "\\t";
+        break;
+      case '\b':
+        named = forJson ? "\\b" : nullptr;
+        break;
+      case '\f':
+        named = forJson ? "\\f" : nullptr;
+        break;
+      default:
+        break;
+    }
+    if (named != nullptr) {
+      out += named;
+    } else if (byte < 0x20 || (byte == 0x7F && !forJson)) {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
+      out += escaped;
+    } else {
+      out += c;
+    }
+  }
+}
+
 }  // namespace
 
 std::string FormatCount(std::uint64_t number) {
@@ -100,24 +163,58 @@ std::optional<std::u16string> ToUtf16(std::string_view utf8) {
 }
 
 bool IsValidUtf8(std::string_view bytes) {
-  for (std::size_t i = 0; i < bytes.size();) {
-    if (!NextCharacter(bytes, i)) return false;
+  Utf8Checker checker;
+  checker.Add(bytes);
+  return checker.IsValid();
+}
+
+void Utf8Checker::Add(std::string_view piece) {
+  std::size_t i = 0;
+  if (valid_ && pendingSize_ != 0) {
+    const std::size_t length = SequenceLength(pending_[0]);
+    while (pendingSize_ < length && i < piece.size()) pending_[pendingSize_++] = piece[i++];
+    if (pendingSize_ < length) return;
+    std::size_t at = 0;
+    valid_ = NextCharacter(std::string_view(pending_, length), at).has_value();
+    pendingSize_ = 0;
   }
-  return true;
+  while (valid_ && i < piece.size()) {
+    const std::size_t length = SequenceLength(piece[i]);
+    if (length != 0 && piece.size() - i < length) {
+      pendingSize_ = piece.copy(pending_, length, i);
+      return;
+    }
+    valid_ = length != 0 && NextCharacter(piece, i).has_value();
+  }
+}
+
+void Base64Encoder::Add(std::string_view bytes, std::string& out) {
+  const auto byte = [bytes](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
+  std::size_t i = 0;
+  // First the group the last piece left open.
+  while (carried_ != 0 && i < bytes.size()) {
+    if (carried_ == 1) {
+      carry_[carried_++] = byte(i++);
+    } else {
+      AppendGroup(carry_[0], carry_[1], byte(i++), 3, out);
+      carried_ = 0;
+    }
+  }
+  for (; bytes.size() - i >= 3; i += 3) AppendGroup(byte(i), byte(i + 1), byte(i + 2), 3, out);
+  for (; i < bytes.size(); ++i) carry_[carried_++] = byte(i);
+}
+
+void Base64Encoder::Finish(std::string& out) {
+  if (carried_ != 0) AppendGroup(carry_[0], carried_ == 2 ? carry_[1] : 0, 0, carried_, out);
+  carried_ = 0;
 }
 
 std::string EncodeBase64(const std::vector<unsigned char>& bytes) {
   std::string out;
   out.reserve((bytes.size() + 2) / 3 * 4);
-  for (std::size_t i = 0; i < bytes.size(); i += 3) {
-    const std::size_t n = std::min<std::size_t>(3, bytes.size() - i);
-    std::uint32_t group = std::uint32_t{bytes[i]} << 16;
-    if (n > 1) group |= std::uint32_t{bytes[i + 1]} << 8;
-    if (n > 2) group |= bytes[i + 2];
-    for (std::size_t k = 0; k < 4; ++k) {
-      out += k <= n ? Base64Alphabet[(group >> (18 - 6 * k)) & 0x3F] : '=';
-    }
-  }
+  Base64Encoder encoder;
+  encoder.Add(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), out);
+  encoder.Finish(out);
   return out;
 }
 
@@ -149,33 +246,15 @@ std::optional<std::vector<unsigned char>> DecodeBase64(std::string_view text) {
 
 std::string Quote(std::string_view text) {
   std::string out = "\"";
-  for (const char c : text) {
-    switch (c) {
-      case '"':
-        out += "\\\"";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      default:
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
-          char escaped[8];
-          std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned char>(c));
-          out += escaped;
-        } else {
-          out += c;
-        }
-    }
-  }
+  AppendEscaped(text, false, out);
+  return out + "\"";
+}
+
+void AppendJsonEscaped(std::string_view utf8, std::string& out) { AppendEscaped(utf8, true, out); }
+
+std::string QuoteJson(std::string_view utf8) {
+  std::string out = "\"";
+  AppendJsonEscaped(utf8, out);
   return out + "\"";
 }
 
