@@ -31,6 +31,8 @@
 #include "Strata/ConstForwardContainerIterator.h"
 #include "Strata/IndexIterator.h"
 #include "Strata/KeyedHash.h"
+#include "Strata/OutOfMemoryException.h"
+#include "Strata/Throw.h"
 
 namespace Strata {
 
@@ -80,6 +82,9 @@ class HashTable {
   // Random-access positions in storage order; invalidated by any change.
   using Position = IndexIterator<HashTable, EntryAt>;
 
+  // The index holds 32-bit positions and stays at most half full.
+  static constexpr unsigned int kMostEntries = 1u << 31;
+
   HashTable() = default;
   HashTable(const HashTable&) = default;
   HashTable(HashTable&& other) noexcept { Swap(other); }
@@ -120,7 +125,9 @@ class HashTable {
 
   // Inserts at the end or replaces in place; true when the key was new. A key
   // of another type (a const char* for a UniString key) is converted to K
-  // first, so that it is hashed as the K it becomes.
+  // first, so that it is hashed as the K it becomes. Throws
+  // OutOfMemoryException, changing nothing, for a new key when the table
+  // holds kMostEntries.
   template <typename KeyArg, typename ValueArg>
   bool Set(KeyArg&& key, ValueArg&& value) {
     if constexpr (std::is_same_v<std::remove_cvref_t<KeyArg>, K>) {
@@ -210,6 +217,9 @@ class HashTable {
     if (slot != kNone) {
       values_[slots_[slot] - 1] = std::forward<ValueArg>(value);
       return false;
+    }
+    if (GetSize() >= kMostEntries) {
+      STRATA_THROW(OutOfMemoryException, "Failed to add: the table is full.");
     }
     Reserve(GetSize() + 1);
     // Each step undoes the ones before it if it throws, so a failed Set

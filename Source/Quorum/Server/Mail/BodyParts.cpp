@@ -105,7 +105,7 @@ bool BodyParts::operator==(const BodyParts& other) const {
 }
 
 void BodyParts::Write(Strata::OChannelX& channel) const {
-  channel.WriteUnsignedInt(GetSize());
+  channel.WriteCount(GetSize());
   for (const Strata::Ref<BodyPart>& part : table_.GetValues()) part->Write(channel);
 }
 

@@ -206,7 +206,7 @@ class CaseInsensitiveTable {
 
   // The count as an unsigned int, then each item in storage order.
   void Write(Strata::OChannelX& channel) const {
-    channel.WriteUnsignedInt(GetSize());
+    channel.WriteCount(GetSize());
     for (const Item& item : Enumerate()) item.Write(channel);
   }
 

@@ -25,9 +25,11 @@ void CloseAfterFailure(const Strata::Ref<Strata::IBinaryChannel>& channel) noexc
 }  // namespace
 
 void WriteContentSection(const Strata::Ref<BodyPartContent>& content, Strata::OChannelX& channel) {
+  // The size comes first, so a content that cannot give one (a file of 4 GiB
+  // or more) leaves nothing of the section written.
+  const unsigned int size = content.IsNull() ? 0 : content->GetSize();
   channel.WriteBool(!content.IsNull());
   if (content.IsNull()) return;
-  const unsigned int size = content->GetSize();
   channel.WriteUnsignedInt(size);
   if (size == 0) return;
   channel.GetBinaryChannel().ReserveMore(size);

@@ -17,6 +17,7 @@ namespace internal {
 
 // Throws Strata::IOException "Failed to write content." (code -7003) when the
 // content yields fewer bytes than its size; what was written stays written.
+// What the content's GetSize throws leaves before anything is written.
 void WriteContentSection(const Strata::Ref<BodyPartContent>& content, Strata::OChannelX& channel);
 
 // The content that follows on `channel`, made by DefaultBodyPartContentFactory
