@@ -19,6 +19,7 @@
 // growth never rehashes a key.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -61,6 +62,10 @@ std::uint32_t PlaceOf(const K& key) {
     return static_cast<std::uint32_t>(KeyedHash::Of(&stable, sizeof stable));
   }
 }
+
+namespace internal {
+struct HashTableProbe;
+}  // namespace internal
 
 template <typename K, typename V>
 class HashTable {
@@ -165,8 +170,23 @@ class HashTable {
   Position begin() const { return Position(this, 0); }
   Position end() const { return Position(this, GetSize()); }
 
-  // The sum over all entries of the slots a look-up of its key visits; for
-  // tests and diagnostics of the index (GetSize() when nothing collides).
+  // Makes room for `count` entries: until the table holds that many, adding
+  // an entry whose key and value move without throwing throws nothing. Room
+  // grows at least twofold, so reserving one more entry at a time stays
+  // cheap.
+  void Reserve(unsigned int count) {
+    GrowTo(keys_, count);
+    GrowTo(values_, count);
+    GrowTo(hashes_, count);
+    ReserveIndex(count);
+  }
+
+ private:
+  friend struct internal::HashTableProbe;
+
+  static constexpr std::uint32_t kNone = 0xFFFFFFFFu;
+
+  // See internal::HashTableProbe.
   std::size_t GetTotalProbeLength() const noexcept {
     std::size_t total = 0;
     for (std::uint32_t i = 0; i < hashes_.size(); ++i) {
@@ -174,17 +194,6 @@ class HashTable {
     }
     return total;
   }
-
-  // Makes room for `count` entries without growing the index again.
-  void Reserve(unsigned int count) {
-    // Keep the load factor at or below one half.
-    std::size_t wanted = slots_.empty() ? 16 : slots_.size();
-    while (wanted < 2 * static_cast<std::size_t>(count)) wanted *= 2;
-    if (wanted != slots_.size()) Rebuild(wanted);
-  }
-
- private:
-  static constexpr std::uint32_t kNone = 0xFFFFFFFFu;
 
   const V* ValueAtSlot(std::uint32_t slot) const noexcept {
     return slot == kNone ? nullptr : &values_[slots_[slot] - 1];
@@ -221,7 +230,7 @@ class HashTable {
     if (GetSize() >= kMostEntries) {
       STRATA_THROW(OutOfMemoryException, "Failed to add: the table is full.");
     }
-    Reserve(GetSize() + 1);
+    ReserveIndex(GetSize() + 1);
     // Each step undoes the ones before it if it throws, so a failed Set
     // leaves the table as it was.
     hashes_.push_back(hash);
@@ -298,6 +307,18 @@ class HashTable {
       }
     }
     slots_[hole] = 0;
+  }
+
+  template <typename T>
+  static void GrowTo(std::vector<T>& items, std::size_t count) {
+    if (count > items.capacity()) items.reserve(std::max(count, 2 * items.capacity()));
+  }
+
+  // Grows the index so that `count` entries keep it at most half full.
+  void ReserveIndex(unsigned int count) {
+    std::size_t wanted = slots_.empty() ? 16 : slots_.size();
+    while (wanted < 2 * static_cast<std::size_t>(count)) wanted *= 2;
+    if (wanted != slots_.size()) Rebuild(wanted);
   }
 
   void Rebuild(std::size_t slotCount) {

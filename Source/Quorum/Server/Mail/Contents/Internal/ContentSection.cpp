@@ -1,4 +1,4 @@
-#include "Quorum/Server/Mail/Internal/ContentSection.h"
+#include "Quorum/Server/Mail/Contents/Internal/ContentSection.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -8,7 +8,7 @@
 #include "Strata/IOException.h"
 #include "Strata/Throw.h"
 
-namespace Quorum::Server::Mail::internal {
+namespace Quorum::Server::Mail::Contents::internal {
 
 namespace {
 
@@ -68,4 +68,4 @@ Strata::Ref<BodyPartContent> ReadContentSection(Strata::IChannelX& channel,
   return content;
 }
 
-}  // namespace Quorum::Server::Mail::internal
+}  // namespace Quorum::Server::Mail::Contents::internal
