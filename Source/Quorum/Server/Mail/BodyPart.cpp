@@ -324,8 +324,10 @@ void BodyPart::Swap(BodyPart& other) noexcept {
   std::swap(parsedFlags_, other.parsedFlags_);
 }
 
-void BodyPart::Write(Strata::OChannelX& channel) const {
-  channel.WriteUniString(name_);
+void BodyPart::Write(Strata::OChannelX& channel) const { Write(channel, name_); }
+
+void BodyPart::Write(Strata::OChannelX& channel, const UniString& name) const {
+  channel.WriteUniString(name);
   headers_.Write(channel);
   Contents::internal::WriteContentSection(content_, channel);
 }

@@ -123,6 +123,11 @@ class QUORUM_MAIL_EXPORT BodyPart {
   void Read(Strata::IChannelX& channel);
 
  private:
+  // A collection writes each part under the name it keeps the part by.
+  friend class BodyParts;
+  // Write with `name` in place of the part's own.
+  void Write(Strata::OChannelX& channel, const Strata::UniString& name) const;
+
   // Parses "Content-Disposition" into the disposition and file name unless
   // they are current.
   void ParseContentDisposition();
