@@ -1,28 +1,33 @@
-// fmt::formatter for UniString and every value with a ToString() form, when
-// {fmt} is available: fmt::format("{}", mail.GetSubject()) gives the UTF-8
-// text, and the string format specifiers (width, fill, alignment) apply to it.
-// The library itself does not use {fmt}; a program that includes this header
-// links {fmt} itself. The collections are ranges too: a program that also
-// includes <fmt/ranges.h> must not format them with "{}".
+// fmt::formatter for UniString and for every value of this library with a
+// ToString() form, when {fmt} is available: fmt::format("{}", mailId) gives
+// the UTF-8 text, and the string format specifiers (width, fill, alignment)
+// apply to it. The library itself does not use {fmt}; a program that
+// includes this header links {fmt} itself.
+//
+// Each type is specialised for itself alone (STRATA_FORMAT_AS_TEXT), so a
+// client's own formatters for a concept of theirs, and {fmt}'s formatter for
+// ranges, leave these types alone. The types are only declared here: this
+// header includes none of them.
 #pragma once
 
 #if __has_include(<fmt/format.h>)
 
 #include <fmt/format.h>
 
-#include <concepts>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "Strata/UniString.h"
 
+namespace Strata::internal {
+
 template <typename T>
-requires std::same_as<T, Strata::UniString> || Strata::TextForm<T>
-struct fmt::formatter<T, char> : fmt::formatter<std::string_view, char> {
+struct TextFormatter : fmt::formatter<std::string_view, char> {
   template <typename FormatContext>
   auto format(const T& value, FormatContext& context) const {
     std::string utf8;
-    if constexpr (std::same_as<T, Strata::UniString>) {
+    if constexpr (std::is_same_v<T, UniString>) {
       utf8 = value.ToUtf8();
     } else {
       utf8 = value.ToString().ToUtf8();
@@ -30,5 +35,64 @@ struct fmt::formatter<T, char> : fmt::formatter<std::string_view, char> {
     return fmt::formatter<std::string_view, char>::format(utf8, context);
   }
 };
+
+}  // namespace Strata::internal
+
+// fmt::formatter<Type> by Type's text form; at global scope, once per type.
+#define STRATA_FORMAT_AS_TEXT(Type) \
+  template <>                       \
+  struct fmt::formatter<Type, char> : ::Strata::internal::TextFormatter<Type> {}
+
+namespace Conduit {
+class Location;
+}  // namespace Conduit
+
+namespace Quorum::Server::Mail {
+class Address;
+class AddressList;
+class ClientId;
+class ContentDisposition;
+class Date;
+class Disposition;
+class Flag;
+class Flags;
+class Header;
+class Headers;
+class Importance;
+class MailId;
+class MailboxAccess;
+class MailboxId;
+class MailboxName;
+class MailboxNamespace;
+class MailboxSessionId;
+class MailboxSessionInfo;
+class OwnerId;
+class Parameter;
+class Parameters;
+}  // namespace Quorum::Server::Mail
+
+STRATA_FORMAT_AS_TEXT(Strata::UniString);
+STRATA_FORMAT_AS_TEXT(Conduit::Location);
+STRATA_FORMAT_AS_TEXT(Quorum::Server::Mail::Address);
+STRATA_FORMAT_AS_TEXT(Quorum::Server::Mail::AddressList);
+STRATA_FORMAT_AS_TEXT(Quorum::Server::Mail::ClientId);
+STRATA_FORMAT_AS_TEXT(Quorum::Server::Mail::ContentDisposition);
+STRATA_FORMAT_AS_TEXT(Quorum::Server::Mail::Date);
+STRATA_FORMAT_AS_TEXT(Quorum::Server::Mail::Disposition);
+STRATA_FORMAT_AS_TEXT(Quorum::Server::Mail::Flag);
+STRATA_FORMAT_AS_TEXT(Quorum::Server::Mail::Flags);
+STRATA_FORMAT_AS_TEXT(Quorum::Server::Mail::Header);
+STRATA_FORMAT_AS_TEXT(Quorum::Server::Mail::Headers);
+STRATA_FORMAT_AS_TEXT(Quorum::Server::Mail::Importance);
+STRATA_FORMAT_AS_TEXT(Quorum::Server::Mail::MailId);
+STRATA_FORMAT_AS_TEXT(Quorum::Server::Mail::MailboxAccess);
+STRATA_FORMAT_AS_TEXT(Quorum::Server::Mail::MailboxId);
+STRATA_FORMAT_AS_TEXT(Quorum::Server::Mail::MailboxName);
+STRATA_FORMAT_AS_TEXT(Quorum::Server::Mail::MailboxNamespace);
+STRATA_FORMAT_AS_TEXT(Quorum::Server::Mail::MailboxSessionId);
+STRATA_FORMAT_AS_TEXT(Quorum::Server::Mail::MailboxSessionInfo);
+STRATA_FORMAT_AS_TEXT(Quorum::Server::Mail::OwnerId);
+STRATA_FORMAT_AS_TEXT(Quorum::Server::Mail::Parameter);
+STRATA_FORMAT_AS_TEXT(Quorum::Server::Mail::Parameters);
 
 #endif

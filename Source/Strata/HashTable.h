@@ -19,6 +19,7 @@
 // growth never rehashes a key.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -31,6 +32,8 @@
 #include "Strata/ConstForwardContainerIterator.h"
 #include "Strata/IndexIterator.h"
 #include "Strata/KeyedHash.h"
+#include "Strata/OutOfMemoryException.h"
+#include "Strata/Throw.h"
 
 namespace Strata {
 
@@ -60,6 +63,10 @@ std::uint32_t PlaceOf(const K& key) {
   }
 }
 
+namespace internal {
+struct HashTableProbe;
+}  // namespace internal
+
 template <typename K, typename V>
 class HashTable {
  public:
@@ -79,6 +86,9 @@ class HashTable {
  public:
   // Random-access positions in storage order; invalidated by any change.
   using Position = IndexIterator<HashTable, EntryAt>;
+
+  // The index holds 32-bit positions and stays at most half full.
+  static constexpr unsigned int kMostEntries = 1u << 31;
 
   HashTable() = default;
   HashTable(const HashTable&) = default;
@@ -120,7 +130,9 @@ class HashTable {
 
   // Inserts at the end or replaces in place; true when the key was new. A key
   // of another type (a const char* for a UniString key) is converted to K
-  // first, so that it is hashed as the K it becomes.
+  // first, so that it is hashed as the K it becomes. Throws
+  // OutOfMemoryException, changing nothing, for a new key when the table
+  // holds kMostEntries.
   template <typename KeyArg, typename ValueArg>
   bool Set(KeyArg&& key, ValueArg&& value) {
     if constexpr (std::is_same_v<std::remove_cvref_t<KeyArg>, K>) {
@@ -158,8 +170,23 @@ class HashTable {
   Position begin() const { return Position(this, 0); }
   Position end() const { return Position(this, GetSize()); }
 
-  // The sum over all entries of the slots a look-up of its key visits; for
-  // tests and diagnostics of the index (GetSize() when nothing collides).
+  // Makes room for `count` entries: until the table holds that many, adding
+  // an entry whose key and value move without throwing throws nothing. Room
+  // grows at least twofold, so reserving one more entry at a time stays
+  // cheap.
+  void Reserve(unsigned int count) {
+    GrowTo(keys_, count);
+    GrowTo(values_, count);
+    GrowTo(hashes_, count);
+    ReserveIndex(count);
+  }
+
+ private:
+  friend struct internal::HashTableProbe;
+
+  static constexpr std::uint32_t kNone = 0xFFFFFFFFu;
+
+  // See internal::HashTableProbe.
   std::size_t GetTotalProbeLength() const noexcept {
     std::size_t total = 0;
     for (std::uint32_t i = 0; i < hashes_.size(); ++i) {
@@ -167,17 +194,6 @@ class HashTable {
     }
     return total;
   }
-
-  // Makes room for `count` entries without growing the index again.
-  void Reserve(unsigned int count) {
-    // Keep the load factor at or below one half.
-    std::size_t wanted = slots_.empty() ? 16 : slots_.size();
-    while (wanted < 2 * static_cast<std::size_t>(count)) wanted *= 2;
-    if (wanted != slots_.size()) Rebuild(wanted);
-  }
-
- private:
-  static constexpr std::uint32_t kNone = 0xFFFFFFFFu;
 
   const V* ValueAtSlot(std::uint32_t slot) const noexcept {
     return slot == kNone ? nullptr : &values_[slots_[slot] - 1];
@@ -211,7 +227,10 @@ class HashTable {
       values_[slots_[slot] - 1] = std::forward<ValueArg>(value);
       return false;
     }
-    Reserve(GetSize() + 1);
+    if (GetSize() >= kMostEntries) {
+      STRATA_THROW(OutOfMemoryException, "Failed to add: the table is full.");
+    }
+    ReserveIndex(GetSize() + 1);
     // Each step undoes the ones before it if it throws, so a failed Set
     // leaves the table as it was.
     hashes_.push_back(hash);
@@ -288,6 +307,18 @@ class HashTable {
       }
     }
     slots_[hole] = 0;
+  }
+
+  template <typename T>
+  static void GrowTo(std::vector<T>& items, std::size_t count) {
+    if (count > items.capacity()) items.reserve(std::max(count, 2 * items.capacity()));
+  }
+
+  // Grows the index so that `count` entries keep it at most half full.
+  void ReserveIndex(unsigned int count) {
+    std::size_t wanted = slots_.empty() ? 16 : slots_.size();
+    while (wanted < 2 * static_cast<std::size_t>(count)) wanted *= 2;
+    if (wanted != slots_.size()) Rebuild(wanted);
   }
 
   void Rebuild(std::size_t slotCount) {

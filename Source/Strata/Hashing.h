@@ -1,24 +1,27 @@
-// std::hash for every type with a GenerateHashValue() member, so that the
-// values work as keys of the standard unordered containers. The hash is the
-// type's own, which is fixed across runs and machines.
+// std::hash for the values of this library that have a GenerateHashValue()
+// member, so that they work as keys of the standard unordered containers.
+// The hash is the type's own, which is fixed across runs and machines.
+//
+// Each such type specialises std::hash for itself alone, once, right after
+// its class: STRATA_HASH_BY_VALUE(Type); at global scope. A specialisation
+// for every type of a concept would collide with any other library that
+// declares one too.
 #pragma once
 
-#include <concepts>
 #include <cstddef>
 #include <functional>
 
-namespace Strata {
+namespace Strata::internal {
 
 template <typename T>
-concept HashValued = requires(const T& value) {
-  { value.GenerateHashValue() } -> std::convertible_to<std::size_t>;
-};
-
-}  // namespace Strata
-
-template <Strata::HashValued T>
-struct std::hash<T> {
+struct HashByValue {
   std::size_t operator()(const T& value) const noexcept(noexcept(value.GenerateHashValue())) {
     return static_cast<std::size_t>(value.GenerateHashValue());
   }
 };
+
+}  // namespace Strata::internal
+
+#define STRATA_HASH_BY_VALUE(Type) \
+  template <>                      \
+  struct std::hash<Type> : ::Strata::internal::HashByValue<Type> {}

@@ -1,6 +1,10 @@
 #include "Strata/OChannelX.h"
 
 #include <algorithm>
+#include <limits>
+
+#include "Strata/IllegalArgumentException.h"
+#include "Strata/Throw.h"
 
 namespace Strata {
 
@@ -27,9 +31,17 @@ void OChannelX::WriteUnsignedInt(std::uint32_t value) {
   channel_->Write(bytes, 4);
 }
 
-void OChannelX::WriteUniString(const UniString& value) {
-  const std::u16string_view units = value.GetUnits();
-  WriteUnsignedInt(static_cast<std::uint32_t>(units.size()));
+void OChannelX::WriteCount(std::size_t count) {
+  if (count > std::numeric_limits<std::uint32_t>::max()) {
+    STRATA_THROW(IllegalArgumentException, "Invalid count: count does not fit 32 bits.");
+  }
+  WriteUnsignedInt(static_cast<std::uint32_t>(count));
+}
+
+void OChannelX::WriteUniString(const UniString& value) { WriteUnits(value.GetUnits()); }
+
+void OChannelX::WriteUnits(std::u16string_view units) {
+  WriteCount(units.size());
   // Encode in pieces so a long text needs only a small buffer.
   unsigned char buffer[4096];
   std::size_t done = 0;

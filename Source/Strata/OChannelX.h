@@ -11,7 +11,9 @@
 // positioned right after the last typed value.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 #include "Strata/Export.h"
 #include "Strata/OBinaryChannel.h"
@@ -28,6 +30,12 @@ class STRATA_EXPORT OChannelX {
   void WriteInt(std::int32_t value);
   void WriteUnsignedInt(std::uint32_t value);
   void WriteUniString(const UniString& value);
+  // The form of WriteUniString for units held elsewhere.
+  void WriteUnits(std::u16string_view units);
+  // A count of items as an unsigned int. Counts of 2^32 or more do not fit:
+  // they throw IllegalArgumentException "Invalid count: count does not fit
+  // 32 bits." and nothing is written (for WriteUnits: nothing of the text).
+  void WriteCount(std::size_t count);
 
   OBinaryChannel& GetBinaryChannel() const noexcept { return *channel_; }
 

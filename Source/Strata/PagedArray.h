@@ -5,11 +5,14 @@
 #pragma once
 
 #include <cstddef>
+#include <limits>
 #include <memory>
 #include <utility>
 #include <vector>
 
 #include "Strata/IndexIterator.h"
+#include "Strata/OutOfMemoryException.h"
+#include "Strata/Throw.h"
 
 namespace Strata {
 
@@ -44,8 +47,13 @@ class PagedArray {
   const T& operator[](unsigned int index) const noexcept { return At(index); }
   T& operator[](unsigned int index) noexcept { return At(index); }
 
+  // Throws OutOfMemoryException when the array already holds as many
+  // elements as an unsigned int counts.
   void Append(const T& value) { Append(T(value)); }
   void Append(T&& value) {
+    if (size_ == std::numeric_limits<unsigned int>::max()) {
+      STRATA_THROW(OutOfMemoryException, "Failed to append: the array is full.");
+    }
     if (size_ % PageSize == 0) {
       auto page = std::make_unique<Page>();
       page->reserve(PageSize);

@@ -6,9 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
-
-#include "Strata/OutOfMemoryException.h"
-#include "Strata/Throw.h"
+#include <new>
 
 namespace Strata {
 namespace {
@@ -16,9 +14,47 @@ namespace {
 constexpr UChar32 kReplacementCharacter = 0xFFFD;
 
 // ICU takes int32_t lengths, so texts pass through it in pieces of at most
-// this many bytes or units, each ending on a whole sequence. Pieces are small
-// enough that the splitting is exercised by ordinary tests.
+// this many bytes or units. Pieces are small enough that the splitting is
+// exercised by ordinary tests.
 constexpr std::size_t kPiece = std::size_t{1} << 20;
+
+// Where a piece of UTF-8 may end: before the lead byte of a sequence that
+// would run past `end`. A decoder takes at most the lead's length from its
+// lead byte on, and every other byte is a sequence of its own, so a cut
+// there decodes exactly as the whole text does, malformed bytes included.
+std::size_t PieceEnd(const char* bytes, std::size_t end) noexcept {
+  for (std::size_t back = 1; back <= 3 && back <= end; ++back) {
+    const auto byte = static_cast<unsigned char>(bytes[end - back]);
+    if ((byte & 0xC0) == 0x80) continue;  // a continuation byte: look further back
+    const std::size_t length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+    return length > back ? end - back : end;
+  }
+  return end;
+}
+
+// Where a piece of UTF-16 may end: not between the units of a surrogate pair.
+std::size_t PieceEnd(const char16_t* units, std::size_t end) noexcept {
+  return U16_IS_LEAD(units[end - 1]) ? end - 1 : end;
+}
+
+// Calls `convert(first, count)` for consecutive pieces of `text`, each at
+// most kPiece long and cut only where PieceEnd allows.
+template <typename Unit, typename Convert>
+void ForEachPiece(const Unit* text, std::size_t count, Convert&& convert) {
+  while (count > 0) {
+    const std::size_t piece = count <= kPiece ? count : PieceEnd(text, kPiece);
+    convert(text, piece);
+    text += piece;
+    count -= piece;
+  }
+}
+
+// ICU fails here only when it cannot work at all: the targets always have
+// room. That is a resource failure, reported as the standard library
+// reports one, which keeps UniString beneath the exceptions that carry it.
+void CheckConverted(UErrorCode status) {
+  if (U_FAILURE(status)) throw std::bad_alloc();
+}
 
 std::u16string DecodeUtf8(const char* bytes, std::size_t count) {
   std::u16string result;
@@ -26,24 +62,14 @@ std::u16string DecodeUtf8(const char* bytes, std::size_t count) {
   // UTF-8 never needs more UTF-16 units than it has bytes.
   result.resize(count);
   std::size_t written = 0;
-  while (count > 0) {
-    std::size_t piece = std::min(count, kPiece);
-    // Cut before the lead byte of a sequence that would straddle the end
-    // (at most three continuation bytes; anything longer is malformed).
-    for (int back = 0;
-         piece < count && back < 3 && (static_cast<unsigned char>(bytes[piece]) & 0xC0) == 0x80;
-         ++back) {
-      --piece;
-    }
+  ForEachPiece(bytes, count, [&](const char* piece, std::size_t size) {
     int32_t length = 0;
     UErrorCode status = U_ZERO_ERROR;
-    u_strFromUTF8WithSub(result.data() + written, static_cast<int32_t>(piece), &length, bytes,
-                         static_cast<int32_t>(piece), kReplacementCharacter, nullptr, &status);
-    if (U_FAILURE(status)) STRATA_THROW(OutOfMemoryException, "Failed to decode UTF-8 text.");
+    u_strFromUTF8WithSub(result.data() + written, static_cast<int32_t>(size), &length, piece,
+                         static_cast<int32_t>(size), kReplacementCharacter, nullptr, &status);
+    CheckConverted(status);
     written += static_cast<std::size_t>(length);
-    bytes += piece;
-    count -= piece;
-  }
+  });
   result.resize(written);
   return result;
 }
@@ -155,22 +181,15 @@ std::string UniString::ToCStr() const {
   if (units_.empty()) return result;
   // One UTF-16 unit never needs more than three UTF-8 bytes.
   result.resize(units_.size() * 3);
-  const char16_t* units = units_.data();
-  std::size_t count = units_.size();
   std::size_t written = 0;
-  while (count > 0) {
-    std::size_t piece = std::min(count, kPiece);
-    // A surrogate pair stays in one piece.
-    if (piece < count && U16_IS_LEAD(units[piece - 1])) --piece;
+  ForEachPiece(units_.data(), units_.size(), [&](const char16_t* piece, std::size_t size) {
     int32_t length = 0;
     UErrorCode status = U_ZERO_ERROR;
-    u_strToUTF8WithSub(result.data() + written, static_cast<int32_t>(piece * 3), &length, units,
-                       static_cast<int32_t>(piece), kReplacementCharacter, nullptr, &status);
-    if (U_FAILURE(status)) STRATA_THROW(OutOfMemoryException, "Failed to encode UTF-8 text.");
+    u_strToUTF8WithSub(result.data() + written, static_cast<int32_t>(size * 3), &length, piece,
+                       static_cast<int32_t>(size), kReplacementCharacter, nullptr, &status);
+    CheckConverted(status);
     written += static_cast<std::size_t>(length);
-    units += piece;
-    count -= piece;
-  }
+  });
   result.resize(written);
   return result;
 }

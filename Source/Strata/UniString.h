@@ -21,6 +21,7 @@
 #include <type_traits>
 
 #include "Strata/Export.h"
+#include "Strata/Hashing.h"
 #include "Strata/UniChar.h"
 
 namespace Strata {
@@ -228,12 +229,6 @@ class STRATA_EXPORT UniString {
 
 }  // namespace Strata
 
-template <>
-struct std::hash<Strata::UniString> {
-  std::size_t operator()(const Strata::UniString& text) const noexcept {
-    return text.GenerateHashValue();
-  }
-};
+STRATA_HASH_BY_VALUE(Strata::UniString);
 
-#include "Strata/Hashing.h"
 #include "Strata/TextOutput.h"

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
+#include <sys/mman.h>
 
 #include <vector>
 
 #include "Strata/IBinaryChannelUtilities.h"
 #include "Strata/IChannelX.h"
 #include "Strata/IOException.h"
+#include "Strata/IllegalArgumentException.h"
 #include "Strata/MemoryIBinaryChannel.h"
 #include "Strata/MemoryOBinaryChannel.h"
 #include "Strata/OBinaryChannelUtilities.h"
@@ -113,4 +115,26 @@ TEST(MemoryChannels, WritingTheChannelsOwnBytesAndReservingKeepEveryByte) {
   }
   EXPECT_EQ(out.GetBuffer(), reserved);
   EXPECT_EQ(Bytes(out.GetBuffer(), out.GetBuffer() + out.GetSize()), expected);
+}
+
+TEST(TypedChannel, CountsAndTextsOf2To32OrMoreAreRefusedBeforeAnyByteIsWritten) {
+  MemoryOBinaryChannel bytes;
+  OChannelX out(bytes);
+  out.WriteCount(0xFFFFFFFFu);
+  EXPECT_EQ(bytes.GetSize(), 4u);
+  try {
+    out.WriteCount(std::size_t{1} << 32);
+    ADD_FAILURE() << "WriteCount did not throw";
+  } catch (const IllegalArgumentException& e) {
+    EXPECT_STREQ(e.what(), "Invalid count: count does not fit 32 bits.");
+  }
+  // A text of 2^32 + 1 units over address space that is never touched.
+  constexpr std::size_t kUnits = (std::size_t{1} << 32) + 1;
+  void* units =
+      ::mmap(nullptr, 2 * kUnits, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+  if (units == MAP_FAILED) GTEST_SKIP() << "no address space for a text of 8 GiB";
+  EXPECT_THROW(out.WriteUnits(std::u16string_view(static_cast<const char16_t*>(units), kUnits)),
+               IllegalArgumentException);
+  ::munmap(units, 2 * kUnits);
+  EXPECT_EQ(bytes.GetSize(), 4u);
 }

@@ -73,12 +73,7 @@ TEST(ContainerInterop, RangesFollowTheStorageOrder) {
 }
 
 #ifdef QUORUM_TEST_FMT
-struct Named {
-  UniString ToString() const { return UniString(u"name"); }
-};
-
-TEST(UniStringInterop, FormatsTextAndTextFormsWithFmt) {
+TEST(UniStringInterop, FormatsWithFmt) {
   EXPECT_EQ(fmt::format("[{:>4}]", UniString(u"\u00E9")), "[   \xC3\xA9]");
-  EXPECT_EQ(fmt::format("{}", Named{}), "name");
 }
 #endif

@@ -59,6 +59,41 @@ TEST(UniString, LongTextsConvertWholeAcrossPieceBoundaries) {
   }
 }
 
+// Whatever falls on the 1 MiB seam between two pieces, valid or malformed,
+// converts exactly as it does on its own.
+TEST(UniString, TextOnThePieceSeamConvertsAsItDoesAlone) {
+  constexpr std::size_t kSeam = std::size_t{1} << 20;
+  const std::string utf8[] = {
+      "\xF0\x90\x80\x80\x80z",  // U+10000, then a stray continuation byte
+      "\xC3\xA9",
+      "\xE2\x82\xAC",
+      "\xF0\x9F\x98\x80",
+      "\xE2\x82z",
+      "\xF0\x90\x80z",
+      "\x80\x80\x80\x80\x80",
+      "\xED\xA0\x80",
+      "\xC0\xAF",
+      "\xF8\x88\x80\x80\x80",
+  };
+  for (const std::string& tail : utf8) {
+    const std::u16string alone(UniString(tail.c_str()).GetUnits());
+    for (std::size_t before = kSeam - tail.size() - 1; before <= kSeam + 1; ++before) {
+      const UniString text{std::string_view(std::string(before, 'a') + tail)};
+      EXPECT_EQ(text.GetUnits().substr(before), alone) << before - kSeam;
+    }
+  }
+  EXPECT_EQ(UniString("\xF0\x90\x80\x80\x80z").GetUnits(), u"\U00010000\uFFFDz");
+
+  const std::u16string utf16[] = {u"\U0001F600", u"\xD800z", u"\xDC00", u"\xD800\xD800\xDC00"};
+  for (const std::u16string& tail : utf16) {
+    const std::string alone = UniString(tail).ToCStr();
+    for (std::size_t before = kSeam - tail.size() - 1; before <= kSeam + 1; ++before) {
+      const std::string text = UniString(std::u16string(before, u'a') + tail).ToCStr();
+      EXPECT_EQ(text.substr(before), alone) << before - kSeam;
+    }
+  }
+}
+
 TEST(UniString, IgnoringCaseUsesOnlyLengthKeepingSimpleLowerCaseMappings) {
   const auto same = [](const UniString& a, const UniString& b) {
     return a.IsEqual(b, CaseSensitivity::Insensitive) && b.IsEqual(a, CaseSensitivity::Insensitive);

@@ -10,6 +10,7 @@
 
 #include "Quorum/Server/Mail/Export.h"
 #include "Quorum/Server/Mail/MailboxId.h"
+#include "Strata/Hashing.h"
 #include "Strata/IChannelX.h"
 #include "Strata/OChannelX.h"
 #include "Strata/UniString.h"
@@ -66,3 +67,5 @@ class QUORUM_MAIL_EXPORT Address {
 };
 
 }  // namespace Quorum::Server::Mail
+
+STRATA_HASH_BY_VALUE(Quorum::Server::Mail::Address);

@@ -107,7 +107,7 @@ bool AddressList::Parse(const Strata::UniString& text, AddressList& list) {
 }
 
 void AddressList::Write(Strata::OChannelX& channel) const {
-  channel.WriteUnsignedInt(GetSize());
+  channel.WriteCount(GetSize());
   for (const Address& item : items_.Enumerate()) item.Write(channel);
 }
 

@@ -8,7 +8,8 @@
 #include "Quorum/Server/Mail/BodyPartHeaders.h"
 #include "Quorum/Server/Mail/ContentDisposition.h"
 #include "Quorum/Server/Mail/ContentDispositionParameters.h"
-#include "Quorum/Server/Mail/Internal/ContentSection.h"
+#include "Quorum/Server/Mail/Contents/Internal/ContentSection.h"
+#include "Quorum/Server/Mail/Internal/TypedHeaders.h"
 #include "Quorum/Server/Mail/Parameter.h"
 #include "Quorum/Server/Mail/Parameters.h"
 #include "Strata/IllegalArgumentException.h"
@@ -37,11 +38,15 @@ constexpr unsigned char kContentDispositionBit = 1;
 constexpr unsigned char kContentSizeBit = 2;
 constexpr unsigned char kContentTypeBit = 4;
 
-const TypedHeaders::Typed kTyped[] = {
+const internal::TypedHeaders::Typed kTyped[] = {
     {&BodyPartHeaders::ContentDisposition, kContentDispositionBit},
     {&BodyPartHeaders::ContentSize, kContentSizeBit},
     {&BodyPartHeaders::ContentType, kContentTypeBit},
 };
+
+internal::TypedHeaders TypedOf(Headers& headers, unsigned char& parsedFlags) {
+  return internal::TypedHeaders(kTyped, headers, parsedFlags);
+}
 
 UniString SizeText(const BodyPartContent& content) {
   return Common::UnsignedInteger32::ToString(content.GetSize());
@@ -53,60 +58,87 @@ void PutContentSize(Headers& headers, const UniString& size) {
   headers.Set(BodyPartHeaders::ContentSize, size);
 }
 
-// The size text that must be put back into "Content-Size" after a change of
-// the header `name`: the content's size when `name` is "Content-Size" (any
-// case) and a content is present, else nothing. Taken before the change, so
-// a content that cannot be sized leaves the headers as they were.
-std::optional<UniString> SizeToRestore(const Strata::Ref<BodyPartContent>& content,
-                                       const UniString& name) {
-  if (content.IsNull() ||
-      !name.IsEqual(BodyPartHeaders::ContentSize, CaseSensitivity::Insensitive)) {
-    return std::nullopt;
-  }
-  return SizeText(*content);
-}
-
-void RestoreSize(TypedHeaders& headers, const std::optional<UniString>& size) {
-  if (size.has_value()) headers.Rewrite(BodyPartHeaders::ContentSize, true, *size);
-}
+// The readings of the typed headers. Each throws BodyPartException for a
+// header it cannot read (ContentDisposition::Parse may also throw
+// Strata::IllegalArgumentException) and changes nothing.
 
 // The value of header `name`; false when it is absent. Throws
 // BodyPartException when it is present but empty.
-bool GetNonEmptyValue(const TypedHeaders& headers, const UniString& name, UniString& value,
+bool GetNonEmptyValue(const Headers& headers, const UniString& name, UniString& value,
                       const char* emptyMessage, const char* sourceFile, unsigned int sourceLine) {
-  if (!headers.FindValue(name, value)) return false;
+  if (!internal::FindValue(headers, name, value)) return false;
   if (value.IsEmpty()) throw BodyPartException(emptyMessage, sourceFile, sourceLine);
   return true;
 }
 
+UniString ReadContentType(const Headers& headers) {
+  UniString value;
+  GetNonEmptyValue(headers, BodyPartHeaders::ContentType, value,
+                   "Failed to parse header: 'Content-Type': value is empty.", STRATA_HERE);
+  return value;
+}
+
+unsigned int ReadContentSize(const Headers& headers) {
+  UniString value;
+  unsigned int size = 0;
+  if (GetNonEmptyValue(headers, BodyPartHeaders::ContentSize, value,
+                       "Failed to parse header: 'Content-Size': value is empty.", STRATA_HERE) &&
+      !Common::UnsignedInteger32::Parse(value, size)) {
+    STRATA_THROW(BodyPartException,
+                 UniString::Format("Failed to parse header: 'Content-Size': value: '%T'.", value));
+  }
+  return size;
+}
+
+struct DispositionReading {
+  Disposition disposition;
+  UniString fileName;
+};
+
+DispositionReading ReadContentDisposition(const Headers& headers) {
+  UniString value;
+  ContentDisposition parsed;
+  if (GetNonEmptyValue(headers, BodyPartHeaders::ContentDisposition, value,
+                       "Failed to parse header: 'Content-Disposition': value is empty.",
+                       STRATA_HERE) &&
+      !ContentDisposition::Parse(value, parsed)) {
+    STRATA_THROW(
+        BodyPartException,
+        UniString::Format("Failed to parse header: 'Content-Disposition': value: '%T'.", value));
+  }
+  DispositionReading reading{parsed.GetDisposition(), {}};
+  if (const Parameter* fileName =
+          parsed.GetParameters().Find(ContentDispositionParameters::Filename)) {
+    reading.fileName = fileName->GetValue();
+  }
+  return reading;
+}
+
+// What "Content-Disposition" says now; nothing when it does not parse.
+std::optional<DispositionReading> CurrentDisposition(const internal::TypedHeaders& typed,
+                                                     const Headers& headers,
+                                                     const DispositionReading& cached) {
+  return typed.Current<BodyPartException, Strata::IllegalArgumentException>(
+      kContentDispositionBit, cached, [&] { return ReadContentDisposition(headers); });
+}
+
 }  // namespace
 
-BodyPart::BodyPart() : headers_(kTyped) {}
+BodyPart::BodyPart() = default;
 
-BodyPart::BodyPart(const UniString& name) : name_(name), headers_(kTyped) {
-  CheckName(name_, STRATA_HERE);
-}
+BodyPart::BodyPart(const UniString& name) : name_(name) { CheckName(name_, STRATA_HERE); }
 
 BodyPart::BodyPart(const UniString& name, const Headers& headers,
                    const Strata::Ref<BodyPartContent>& content)
-    : name_(name), headers_(kTyped, headers), content_(content) {
+    : name_(name), headers_(headers), content_(content) {
   CheckName(name_, STRATA_HERE);
-  if (!content_.IsNull()) headers_.Rewrite(BodyPartHeaders::ContentSize, true, SizeText(*content_));
+  if (!content_.IsNull()) RewriteContentSize();
 }
 
 BodyPart::BodyPart(const BodyPart& other)
-    : name_(other.name_),
-      headers_(kTyped, other.headers_.Get()),
-      content_(CloneOf(other.content_)) {}
+    : name_(other.name_), headers_(other.headers_), content_(CloneOf(other.content_)) {}
 
-BodyPart::BodyPart(BodyPart&& other) noexcept
-    : name_(std::move(other.name_)),
-      contentType_(std::move(other.contentType_)),
-      contentSize_(other.contentSize_),
-      disposition_(other.disposition_),
-      fileName_(std::move(other.fileName_)),
-      headers_(std::move(other.headers_)),
-      content_(std::move(other.content_)) {}
+BodyPart::BodyPart(BodyPart&& other) noexcept : BodyPart() { Swap(other); }
 
 const BodyPart& BodyPart::operator=(const BodyPart& other) {
   if (this != &other) {
@@ -124,41 +156,29 @@ BodyPart& BodyPart::operator=(BodyPart&& other) noexcept {
 
 BodyPart::~BodyPart() = default;
 
-BodyPart* BodyPart::Clone() const { return new BodyPart(name_, headers_.Get(), CloneOf(content_)); }
+BodyPart* BodyPart::Clone() const { return new BodyPart(name_, headers_, CloneOf(content_)); }
 
 bool BodyPart::GetHeader(const UniString& name, Header& header) const {
-  return headers_.Get().Get(name, header);
+  return headers_.Get(name, header);
 }
 
 Strata::ConstForwardContainerIterator<Header> BodyPart::EnumerateHeaders() const {
-  return headers_.Get().Enumerate();
+  return headers_.Enumerate();
 }
 
 // The typed readings. Each parse stores its value only after it converted.
 
 const UniString& BodyPart::GetContentType() {
-  headers_.Parse(kContentTypeBit, [this] {
-    UniString value;
-    GetNonEmptyValue(headers_, BodyPartHeaders::ContentType, value,
-                     "Failed to parse header: 'Content-Type': value is empty.", STRATA_HERE);
-    contentType_.Swap(value);
+  TypedOf(headers_, parsedFlags_).Parse(kContentTypeBit, [this] {
+    contentType_ = ReadContentType(headers_);
   });
   return contentType_;
 }
 
 unsigned int BodyPart::GetContentSize() {
   if (!content_.IsNull()) return content_->GetSize();
-  headers_.Parse(kContentSizeBit, [this] {
-    UniString value;
-    unsigned int size = 0;
-    if (GetNonEmptyValue(headers_, BodyPartHeaders::ContentSize, value,
-                         "Failed to parse header: 'Content-Size': value is empty.", STRATA_HERE) &&
-        !Common::UnsignedInteger32::Parse(value, size)) {
-      STRATA_THROW(
-          BodyPartException,
-          UniString::Format("Failed to parse header: 'Content-Size': value: '%T'.", value));
-    }
-    contentSize_ = size;
+  TypedOf(headers_, parsedFlags_).Parse(kContentSizeBit, [this] {
+    contentSize_ = ReadContentSize(headers_);
   });
   return contentSize_;
 }
@@ -174,52 +194,52 @@ const UniString& BodyPart::GetFileName() {
 }
 
 void BodyPart::ParseContentDisposition() {
-  headers_.Parse(kContentDispositionBit, [this] {
-    UniString value;
-    ContentDisposition parsed;
-    if (GetNonEmptyValue(headers_, BodyPartHeaders::ContentDisposition, value,
-                         "Failed to parse header: 'Content-Disposition': value is empty.",
-                         STRATA_HERE) &&
-        !ContentDisposition::Parse(value, parsed)) {
-      STRATA_THROW(
-          BodyPartException,
-          UniString::Format("Failed to parse header: 'Content-Disposition': value: '%T'.", value));
-    }
-    Parameter fileName;
-    UniString parsedFileName;
-    if (parsed.GetParameters().Get(ContentDispositionParameters::Filename, fileName)) {
-      parsedFileName = fileName.GetValue();
-    }
-    disposition_ = parsed.GetDisposition();
-    fileName_.Swap(parsedFileName);
+  TypedOf(headers_, parsedFlags_).Parse(kContentDispositionBit, [this] {
+    DispositionReading reading = ReadContentDisposition(headers_);
+    disposition_ = reading.disposition;
+    fileName_.Swap(reading.fileName);
   });
 }
 
-// Header changes
+// Header changes. While a content is present, a change to "Content-Size"
+// comes down to rewriting it from the content's size.
+
+bool BodyPart::KeepsContentSize(const UniString& name) const noexcept {
+  return !content_.IsNull() &&
+         name.IsEqual(BodyPartHeaders::ContentSize, CaseSensitivity::Insensitive);
+}
+
+void BodyPart::RewriteContentSize() {
+  TypedOf(headers_, parsedFlags_).Rewrite(BodyPartHeaders::ContentSize, true, SizeText(*content_));
+}
 
 void BodyPart::SetHeader(const Header& header) {
-  const std::optional<UniString> size = SizeToRestore(content_, header.GetName());
-  headers_.Set(header);
-  RestoreSize(headers_, size);
+  if (KeepsContentSize(header.GetName())) {
+    RewriteContentSize();
+  } else {
+    TypedOf(headers_, parsedFlags_).Set(header);
+  }
 }
 
 void BodyPart::SetHeader(const UniString& name, const UniString& value) {
-  const std::optional<UniString> size = SizeToRestore(content_, name);
-  headers_.Set(name, value);
-  RestoreSize(headers_, size);
+  if (KeepsContentSize(name)) {
+    RewriteContentSize();
+  } else {
+    TypedOf(headers_, parsedFlags_).Set(name, value);
+  }
 }
 
 bool BodyPart::RemoveHeader(const Header& header) {
-  const std::optional<UniString> size = SizeToRestore(content_, header.GetName());
-  const bool removed = headers_.Remove(header);
-  RestoreSize(headers_, size);
+  if (!KeepsContentSize(header.GetName())) return TypedOf(headers_, parsedFlags_).Remove(header);
+  const bool removed = headers_.Contains(header);
+  RewriteContentSize();
   return removed;
 }
 
 bool BodyPart::RemoveHeader(const UniString& name) {
-  const std::optional<UniString> size = SizeToRestore(content_, name);
-  const bool removed = headers_.Remove(name);
-  RestoreSize(headers_, size);
+  if (!KeepsContentSize(name)) return TypedOf(headers_, parsedFlags_).Remove(name);
+  const bool removed = headers_.Contains(name);
+  RewriteContentSize();
   return removed;
 }
 
@@ -228,40 +248,44 @@ void BodyPart::SetHeaders(const Headers& headers) {
   if (!content_.IsNull() && copy.Contains(BodyPartHeaders::ContentSize)) {
     PutContentSize(copy, SizeText(*content_));
   }
-  headers_.Exchange(copy);
+  TypedOf(headers_, parsedFlags_).Exchange(copy);
 }
 
 void BodyPart::ClearHeaders() {
   Headers empty;
   if (!content_.IsNull()) PutContentSize(empty, SizeText(*content_));
-  headers_.Exchange(empty);
+  TypedOf(headers_, parsedFlags_).Exchange(empty);
 }
 
-// Typed changes: compare with the cache as it stands, rewrite the header
-// (which leaves its reading to be parsed back), then keep the value for the
-// next comparison.
+// Typed changes: compare with what the header says now, then rewrite it in
+// one step that either completes or changes nothing. The header's bit is
+// cleared, so the next reading parses what was written.
 
 void BodyPart::SetContentType(const UniString& contentType) {
-  if (contentType == contentType_) return;
-  UniString value(contentType);
-  headers_.Rewrite(BodyPartHeaders::ContentType, !value.IsEmpty(), value);
-  contentType_.Swap(value);
+  internal::TypedHeaders typed = TypedOf(headers_, parsedFlags_);
+  if (typed.Current<BodyPartException>(kContentTypeBit, contentType_, [this] {
+        return ReadContentType(headers_);
+      }) == contentType) {
+    return;
+  }
+  typed.Rewrite(BodyPartHeaders::ContentType, !contentType.IsEmpty(), contentType);
 }
 
 void BodyPart::SetDisposition(const Disposition& disposition) {
   if (disposition.ToString().IsEmpty()) {
     STRATA_THROW(Strata::IllegalArgumentException, "Invalid disposition: disposition has no text.");
   }
-  if (disposition == disposition_) return;
-  WriteContentDisposition(disposition, fileName_);
-  disposition_ = disposition;
+  const std::optional<DispositionReading> current =
+      CurrentDisposition(TypedOf(headers_, parsedFlags_), headers_, {disposition_, fileName_});
+  if (current.has_value() && current->disposition == disposition) return;
+  WriteContentDisposition(disposition, current.has_value() ? current->fileName : UniString());
 }
 
 void BodyPart::SetFileName(const UniString& fileName) {
-  if (fileName == fileName_) return;
-  UniString value(fileName);
-  WriteContentDisposition(disposition_, value);
-  fileName_.Swap(value);
+  const std::optional<DispositionReading> current =
+      CurrentDisposition(TypedOf(headers_, parsedFlags_), headers_, {disposition_, fileName_});
+  if (current.has_value() && current->fileName == fileName) return;
+  WriteContentDisposition(current.has_value() ? current->disposition : Disposition(), fileName);
 }
 
 // Only an attachment carries its file name.
@@ -270,19 +294,19 @@ void BodyPart::WriteContentDisposition(const Disposition& disposition, const Uni
   if (disposition == Disposition::Attachment && !fileName.IsEmpty()) {
     value.GetParameters().Set(ContentDispositionParameters::Filename, fileName);
   }
-  headers_.Set(BodyPartHeaders::ContentDisposition, value.ToString());
+  TypedOf(headers_, parsedFlags_).Set(BodyPartHeaders::ContentDisposition, value.ToString());
 }
 
 void BodyPart::SetContent(const Strata::Ref<BodyPartContent>& content) {
   if (content == content_) return;
   const UniString size = content.IsNull() ? UniString() : SizeText(*content);
-  headers_.Rewrite(BodyPartHeaders::ContentSize, !content.IsNull(), size);
+  TypedOf(headers_, parsedFlags_).Rewrite(BodyPartHeaders::ContentSize, !content.IsNull(), size);
   content_ = content;
 }
 
 bool BodyPart::operator==(const BodyPart& other) const {
   if (this == &other) return true;
-  if (name_ != other.name_ || headers_.Get() != other.headers_.Get()) return false;
+  if (name_ != other.name_ || headers_ != other.headers_) return false;
   if (content_.IsNull() || other.content_.IsNull()) {
     return content_.IsNull() && other.content_.IsNull();
   }
@@ -297,23 +321,26 @@ void BodyPart::Swap(BodyPart& other) noexcept {
   fileName_.Swap(other.fileName_);
   headers_.Swap(other.headers_);
   std::swap(content_, other.content_);
+  std::swap(parsedFlags_, other.parsedFlags_);
 }
 
-void BodyPart::Write(Strata::OChannelX& channel) const {
-  channel.WriteUniString(name_);
-  headers_.Get().Write(channel);
-  internal::WriteContentSection(content_, channel);
+void BodyPart::Write(Strata::OChannelX& channel) const { Write(channel, name_); }
+
+void BodyPart::Write(Strata::OChannelX& channel, const UniString& name) const {
+  channel.WriteUniString(name);
+  headers_.Write(channel);
+  Contents::internal::WriteContentSection(content_, channel);
 }
 
 void BodyPart::Read(Strata::IChannelX& channel) {
   UniString name = channel.ReadUniString();
   Headers headers;
   headers.Read(channel);
-  Strata::Ref<BodyPartContent> content = internal::ReadContentSection(channel, headers);
+  Strata::Ref<BodyPartContent> content = Contents::internal::ReadContentSection(channel, headers);
   // Everything was read: take it over. The caches stay as they were, marked
   // stale by the cleared bits.
   name_.Swap(name);
-  headers_.Exchange(headers);
+  TypedOf(headers_, parsedFlags_).Exchange(headers);
   std::swap(content_, content);
 }
 

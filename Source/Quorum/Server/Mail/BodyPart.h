@@ -2,9 +2,12 @@
 // content shared through a counted reference. Content-Type, Content-Size and
 // Content-Disposition are read as typed values, parsed from the header on
 // first use and cached until that header changes; while a content is present
-// the body part keeps "Content-Size" equal to the content's size. Copies
-// clone the content; the constructor with a content and SetContent share it.
-// Not thread-safe, not even for the typed readings, which fill the caches.
+// the body part keeps "Content-Size" equal to the content's size. A typed
+// setter compares its value with what the header says now and rewrites the
+// header when they differ or the header does not parse. Every change either
+// succeeds or leaves the body part as it was. Copies clone the content; the
+// constructor with a content and SetContent share it. Not thread-safe, not
+// even for the typed readings, which fill the caches.
 #pragma once
 
 #include "Quorum/Server/Mail/BodyPartContent.h"
@@ -12,7 +15,6 @@
 #include "Quorum/Server/Mail/Export.h"
 #include "Quorum/Server/Mail/Header.h"
 #include "Quorum/Server/Mail/Headers.h"
-#include "Quorum/Server/Mail/TypedHeaders.h"
 #include "Strata/ConstForwardContainerIterator.h"
 #include "Strata/IChannelX.h"
 #include "Strata/OChannelX.h"
@@ -35,7 +37,8 @@ class QUORUM_MAIL_EXPORT BodyPart {
   // Copies name and headers as they are (nothing validated, "Content-Size"
   // untouched) and clones the content; caches start stale.
   BodyPart(const BodyPart& other);
-  // Takes the other's fields, content reference included.
+  // Takes the other's fields, content reference included, and leaves it as a
+  // default-constructed body part.
   BodyPart(BodyPart&& other) noexcept;
   const BodyPart& operator=(const BodyPart& other);
   BodyPart& operator=(BodyPart&& other) noexcept;
@@ -47,8 +50,8 @@ class QUORUM_MAIL_EXPORT BodyPart {
 
   const Strata::UniString& GetName() const noexcept { return name_; }
   bool IsValid() const noexcept { return !name_.IsEmpty(); }
-  const Headers& GetHeaders() const noexcept { return headers_.Get(); }
-  unsigned int GetHeaderCount() const noexcept { return headers_.Get().GetSize(); }
+  const Headers& GetHeaders() const noexcept { return headers_; }
+  unsigned int GetHeaderCount() const noexcept { return headers_.GetSize(); }
   // As Headers::Get.
   bool GetHeader(const Strata::UniString& name, Header& header) const;
   Strata::ConstForwardContainerIterator<Header> EnumerateHeaders() const;
@@ -80,18 +83,21 @@ class QUORUM_MAIL_EXPORT BodyPart {
   // With a content present, "Content-Size" comes back at once.
   void ClearHeaders();
 
-  // The typed setters compare with the cached value, stale or not, and
-  // rewrite the header only when it differs; the next reading parses the
-  // header written, so a reading never disagrees with its header.
+  // The typed setters compare with what the header says now (the cached
+  // value when it is current, else the header parsed on the spot) and
+  // rewrite the header only when it differs or does not parse; the next
+  // reading parses the header written, so it reads back the value set.
   // An empty type removes "Content-Type".
   void SetContentType(const Strata::UniString& contentType);
-  // Throws Strata::IllegalArgumentException "Invalid disposition:
+  // Keeps the file name the header carries, which an inline disposition
+  // drops. Throws Strata::IllegalArgumentException "Invalid disposition:
   // disposition has no text." for a number other than Attachment and Inline,
   // changing nothing.
   void SetDisposition(const Disposition& disposition);
-  // Written into "Content-Disposition" only for an attachment; an inline
-  // part keeps the name for a later SetDisposition, but GetFileName, which
-  // reads the header, stays empty.
+  // Keeps the disposition the header says (inline when it does not parse).
+  // Only an attachment carries a file name: on an inline part the header
+  // stays "inline", GetFileName stays empty and the name is not kept, so set
+  // Attachment first.
   void SetFileName(const Strata::UniString& fileName);
   // Shares `content` and rewrites "Content-Size" from it (removes it for an
   // empty reference). Nothing happens for the content already held. Throws
@@ -117,20 +123,32 @@ class QUORUM_MAIL_EXPORT BodyPart {
   void Read(Strata::IChannelX& channel);
 
  private:
+  // A collection writes each part under the name it keeps the part by.
+  friend class BodyParts;
+  // Write with `name` in place of the part's own.
+  void Write(Strata::OChannelX& channel, const Strata::UniString& name) const;
+
   // Parses "Content-Disposition" into the disposition and file name unless
   // they are current.
   void ParseContentDisposition();
   // Sets "Content-Disposition" (in its place) from the two values.
   void WriteContentDisposition(const Disposition& disposition, const Strata::UniString& fileName);
+  // Whether a change of the header `name` is undone at once: it is
+  // "Content-Size" (any case) and a content is present.
+  bool KeepsContentSize(const Strata::UniString& name) const noexcept;
+  // Rewrites "Content-Size" from the content, which must be present.
+  void RewriteContentSize();
 
   Strata::UniString name_;
   Strata::UniString contentType_;
   unsigned int contentSize_ = 0;
   Disposition disposition_;
   Strata::UniString fileName_;
-  // The headers and the parsed bits of the cached readings above.
-  TypedHeaders headers_;
+  Headers headers_;
   Strata::Ref<BodyPartContent> content_;
+  // One bit per cached reading above, set while it is current with its
+  // header.
+  unsigned char parsedFlags_ = 0;
 };
 
 }  // namespace Quorum::Server::Mail

@@ -1,5 +1,6 @@
 #include "Quorum/Server/Mail/BodyPartContent.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "Quorum/Common/DebugPrintEx.h"
@@ -29,22 +30,27 @@ void CloseQuietly(const Strata::Ref<Strata::IBinaryChannel>& channel) noexcept {
   }
 }
 
-// Compares block by block; stops at the first difference or when either
-// channel ends.
-bool SameBlocks(Strata::IBinaryChannel& theirs, Strata::IBinaryChannel& ours) {
+bool IsAtEnd(Strata::IBinaryChannel& channel) {
+  unsigned char byte = 0;
+  return channel.Read(&byte, 1) == 0;
+}
+
+// Compares `size` bytes block by block, reading the other content's channel
+// first, then checks that both channels end there: a channel that ends
+// early or runs on does not hold the content it announced.
+bool SameBytes(Strata::IBinaryChannel& theirs, Strata::IBinaryChannel& ours, unsigned int size) {
   unsigned char theirBlock[CompareBlockSize];
   unsigned char ourBlock[CompareBlockSize];
-  for (;;) {
-    const unsigned int theirCount =
-        Strata::IBinaryChannelUtilities::ReadFully(theirs, theirBlock, CompareBlockSize);
-    if (theirCount == 0) return true;
-    const unsigned int ourCount =
-        Strata::IBinaryChannelUtilities::ReadFully(ours, ourBlock, CompareBlockSize);
-    if (ourCount == 0) return true;
-    if (theirCount != ourCount || std::memcmp(theirBlock, ourBlock, theirCount) != 0) {
+  for (unsigned int left = size; left > 0;) {
+    const unsigned int wanted = std::min(left, CompareBlockSize);
+    if (Strata::IBinaryChannelUtilities::ReadFully(theirs, theirBlock, wanted) != wanted ||
+        Strata::IBinaryChannelUtilities::ReadFully(ours, ourBlock, wanted) != wanted ||
+        std::memcmp(theirBlock, ourBlock, wanted) != 0) {
       return false;
     }
+    left -= wanted;
   }
+  return IsAtEnd(theirs) && IsAtEnd(ours);
 }
 
 }  // namespace
@@ -69,7 +75,8 @@ bool BodyPartContent::Equals(const BodyPartContent& other) const {
 }
 
 bool BodyPartContent::CompareBytes(const BodyPartContent& other) const {
-  if (GetSize() != other.GetSize()) return false;
+  const unsigned int size = GetSize();
+  if (size != other.GetSize()) return false;
   // Reading through a fresh channel leaves a content's bytes as they are, so
   // a constant content may open one. If opening ours throws, theirs is
   // released unclosed.
@@ -80,7 +87,7 @@ bool BodyPartContent::CompareBytes(const BodyPartContent& other) const {
   bool equal = theirs.IsNull() && ours.IsNull();
   if (!theirs.IsNull() && !ours.IsNull()) {
     try {
-      equal = SameBlocks(*theirs, *ours);
+      equal = SameBytes(*theirs, *ours, size);
     } catch (...) {
       CloseQuietly(theirs);
       CloseQuietly(ours);

@@ -30,7 +30,9 @@ class QUORUM_MAIL_EXPORT BodyPartContent {
   virtual Strata::Ref<Strata::IBinaryChannel> GetInputChannel() = 0;
   virtual unsigned int GetSize() const = 0;
   // True when both contents hold the same bytes. This body compares sizes
-  // first (no channel is opened when they differ), then 4,096-byte blocks.
+  // first (no channel is opened when they differ), then 4,096-byte blocks;
+  // a channel that yields fewer or more bytes than its size makes them
+  // unequal.
   // Failures leave as BodyPartContentException "Failed to check equality of
   // body part contents." with the failure as cause, except
   // Strata::OutOfMemoryException, which passes unchanged.

@@ -36,10 +36,7 @@ BodyParts::BodyParts(const BodyParts& other) {
   // The parts are copied as they are, not re-checked: a collection read from
   // a channel (a part with an empty name, a "Content-Size" at odds with its
   // content) copies to an equal one.
-  for (const Strata::Ref<BodyPart>& part : other.table_.GetValues()) {
-    auto copy = Strata::MakeRef<BodyPart>(*part);
-    table_.Set(copy->GetName(), std::move(copy));
-  }
+  for (const auto& [name, part] : other.table_) table_.Set(name, Strata::MakeRef<BodyPart>(*part));
 }
 
 BodyParts::BodyParts(BodyParts&& other) noexcept : table_(std::move(other.table_)) {}
@@ -97,16 +94,16 @@ bool BodyParts::Remove(const Strata::UniString& name) {
 bool BodyParts::operator==(const BodyParts& other) const {
   if (this == &other) return true;
   if (GetSize() != other.GetSize()) return false;
-  for (const Strata::Ref<BodyPart>& part : table_.GetValues()) {
-    const Strata::Ref<BodyPart>* stored = other.table_.Find(part->GetName());
+  for (const auto& [name, part] : table_) {
+    const Strata::Ref<BodyPart>* stored = other.table_.Find(name);
     if (stored == nullptr || !(*part == **stored)) return false;
   }
   return true;
 }
 
 void BodyParts::Write(Strata::OChannelX& channel) const {
-  channel.WriteUnsignedInt(GetSize());
-  for (const Strata::Ref<BodyPart>& part : table_.GetValues()) part->Write(channel);
+  channel.WriteCount(GetSize());
+  for (const auto& [name, part] : table_) part->Write(channel, name);
 }
 
 void BodyParts::Read(Strata::IChannelX& channel) {

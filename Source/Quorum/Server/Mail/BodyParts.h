@@ -5,6 +5,11 @@
 // its content. Entries keep a storage order (append; replace in place;
 // removal moves the last entry into the hole) that Enumerate and Write
 // follow; equality ignores it. Not thread-safe.
+//
+// A stored part stays under the name it was stored with. A part renamed
+// through the shared object (by assignment, Swap or Read) is still found,
+// copied and compared under that name, and Write writes it with that name, so
+// no part is ever lost; it comes back from a channel under that name.
 #pragma once
 
 #include "Quorum/Server/Mail/BodyPart.h"
@@ -22,9 +27,10 @@ class QUORUM_MAIL_EXPORT BodyParts {
  public:
   BodyParts();
   // Copies every part (BodyPart's copy constructor: name and headers as
-  // they are, content cloned) in storage order, so the copy equals the
-  // original even for parts read from a channel that their constructors
-  // would refuse. Throws what cloning a content throws.
+  // they are, content cloned) in storage order, each under the name it is
+  // stored with, so the copy equals the original even for parts read from a
+  // channel that their constructors would refuse. Throws what cloning a
+  // content throws.
   BodyParts(const BodyParts& other);
   BodyParts(BodyParts&& other) noexcept;
   // As the copy constructor; unchanged if it throws.
@@ -64,12 +70,13 @@ class QUORUM_MAIL_EXPORT BodyParts {
   auto end() const { return Enumerate().end(); }
 
   // Same number of parts, and each part of this collection equals the part
-  // stored under its current name in the other; order ignored.
+  // the other stores under the same name; order ignored.
   bool operator==(const BodyParts& other) const;
   bool operator!=(const BodyParts& other) const { return !(*this == other); }
   void Swap(BodyParts& other) noexcept { table_.Swap(other.table_); }
 
-  // The count as an unsigned int, then each part in storage order.
+  // The count as an unsigned int, then each part in storage order, written
+  // with the name it is stored under.
   void Write(Strata::OChannelX& channel) const;
   // Reads a count and that many parts, stored under their names unchecked (a
   // later part replaces an earlier one of the same name in its place).

@@ -78,6 +78,16 @@ class CaseInsensitiveTable {
     table_.Set(std::move(key), std::move(item));
   }
 
+  // Removes the item of the same key, the last item moving into its place,
+  // and appends `item` at the end. The key and the room are made first, so a
+  // failure leaves the table as it was.
+  void StoreLast(Item&& item) {
+    Strata::UniString key = KeyOf(item.GetName());
+    table_.Reserve(GetSize() + 1);
+    table_.Remove(key);
+    table_.Set(std::move(key), std::move(item));
+  }
+
   const Item* Find(const Strata::UniString& name) const {
     return table_.FindUnits(FoldedName(name).Get());
   }
@@ -207,7 +217,7 @@ class CaseInsensitiveTable {
 
   // The count as an unsigned int, then each item in storage order.
   void Write(Strata::OChannelX& channel) const {
-    channel.WriteUnsignedInt(GetSize());
+    channel.WriteCount(GetSize());
     for (const Item& item : Enumerate()) item.Write(channel);
   }
 

@@ -5,6 +5,7 @@
 
 #include "Quorum/Server/Mail/Export.h"
 #include "Quorum/Server/Mail/TextIdentifier.h"
+#include "Strata/Hashing.h"
 
 namespace Quorum::Server::Mail {
 
@@ -28,3 +29,5 @@ class QUORUM_MAIL_EXPORT ClientId : private internal::TextIdentifier {
 };
 
 }  // namespace Quorum::Server::Mail
+
+STRATA_HASH_BY_VALUE(Quorum::Server::Mail::ClientId);

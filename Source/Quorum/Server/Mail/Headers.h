@@ -13,6 +13,10 @@
 
 namespace Quorum::Server::Mail {
 
+namespace internal {
+class TypedHeaders;
+}  // namespace internal
+
 class QUORUM_MAIL_EXPORT Headers {
  public:
   // Stores `header`, replacing the one of the same name (any case) in its
@@ -66,6 +70,9 @@ class QUORUM_MAIL_EXPORT Headers {
   void Read(Strata::IChannelX& channel) { table_.Read(channel); }
 
  private:
+  // Rewrites typed headers in one step that cannot fail half-way.
+  friend class internal::TypedHeaders;
+
   internal::CaseInsensitiveTable<Header> table_;
 };
 

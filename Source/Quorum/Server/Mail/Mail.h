@@ -2,12 +2,14 @@
 // typed access to eight well-known headers (MailHeaders).
 //
 // The headers are the single source of truth. A typed getter parses its
-// header on first use and caches the value under one parsed bit (see
-// TypedHeaders); a typed setter rewrites the header and leaves the value to
-// be parsed back from it; changing a header directly (SetHeader,
-// RemoveHeader, SetHeaders, ClearHeaders, Read, Swap) drops the affected
-// cached values. Operations on flags, body parts or other headers never
-// parse.
+// header on first use and caches the value under one parsed bit; changing a
+// header directly (SetHeader, RemoveHeader, SetHeaders, ClearHeaders, Read,
+// Swap) drops the affected cached values. A typed setter compares its value
+// with what the header says now (parsing it first unless its cached value is
+// current) and, when they differ or the header does not parse, rewrites the
+// header, which then reads back as the value set. Operations on flags, body
+// parts or other headers never parse. Every setter either succeeds or
+// leaves the mail as it was.
 //
 // Not thread-safe: typed getters fill caches, so even readers need the
 // holder's lock. Body parts inside GetBodyParts() are shared references.
@@ -22,7 +24,6 @@
 #include "Quorum/Server/Mail/Headers.h"
 #include "Quorum/Server/Mail/Importance.h"
 #include "Quorum/Server/Mail/MailId.h"
-#include "Quorum/Server/Mail/TypedHeaders.h"
 #include "Strata/ConstForwardContainerIterator.h"
 #include "Strata/IChannelX.h"
 #include "Strata/OChannelX.h"
@@ -42,13 +43,13 @@ class QUORUM_MAIL_EXPORT Mail {
 
   // A copy clones every body part and its content (see BodyParts); cached
   // values and parsed bits are copied with the rest. A move leaves the
-  // source without headers and without parsed bits.
+  // source as a default-constructed mail.
   Mail(const Mail&) = default;
-  Mail(Mail&&) = default;
+  Mail(Mail&& other) noexcept;
   // Copies aside first, so a failed copy (a content that cannot be cloned)
   // leaves this mail as it was, cached values included.
   Mail& operator=(const Mail& other);
-  Mail& operator=(Mail&&) = default;
+  Mail& operator=(Mail&& other) noexcept;
   ~Mail() = default;
 
   // A heap copy; the caller owns it.
@@ -67,13 +68,13 @@ class QUORUM_MAIL_EXPORT Mail {
 
   // Raw headers. Setting or removing a typed header drops its cached value;
   // the exceptions of Headers pass through and then nothing is dropped.
-  const Headers& GetHeaders() const noexcept { return headers_.Get(); }
-  unsigned int GetHeaderCount() const noexcept { return headers_.Get().GetSize(); }
+  const Headers& GetHeaders() const noexcept { return headers_; }
+  unsigned int GetHeaderCount() const noexcept { return headers_.GetSize(); }
   Strata::ConstForwardContainerIterator<Header> EnumerateHeaders() const {
-    return headers_.Get().Enumerate();
+    return headers_.Enumerate();
   }
   bool GetHeader(const Strata::UniString& name, Header& header) const {
-    return headers_.Get().Get(name, header);
+    return headers_.Get(name, header);
   }
   void SetHeader(const Header& header);
   void SetHeader(const Strata::UniString& name, const Strata::UniString& value);
@@ -85,10 +86,11 @@ class QUORUM_MAIL_EXPORT Mail {
   // Typed headers. A getter returns the cached value, parsing its header
   // first when needed: an absent header gives the default (empty, Normal,
   // 0); a value that does not parse throws MailException and leaves the mail
-  // unchanged. A setter does nothing when the value equals the cached one
-  // (parsed or not); otherwise it rewrites the header, which moves to the end
-  // of the header order (Importance keeps its place), and stores the value as
-  // the one later setters compare with; the next getter parses the header.
+  // unchanged. A setter does nothing when the header already says the value
+  // (an absent header says the default); otherwise, also when the header
+  // does not parse, it rewrites the header, which moves to the end of the
+  // header order (Importance keeps its place), and the next getter parses
+  // it. A failed setter leaves the mail as it was.
   const MailId& GetParentId();
   void SetParentId(const MailId& parentId);
   const Strata::UniString& GetSubject();
@@ -142,10 +144,15 @@ class QUORUM_MAIL_EXPORT Mail {
   void Read(Strata::IChannelX& channel);
 
  private:
-  // The shared steps of the setters of the address lists and the dates.
-  void SetAddressList(const Strata::UniString& name, AddressList& cache, const AddressList& list);
-  void SetDate(const Strata::UniString& name, Date& cache, const Date& date);
+  // The shared steps of the setters of the address lists and the dates;
+  // `bit` is the parsed bit of the header `name`.
+  void SetAddressList(const Strata::UniString& name, unsigned char bit, const AddressList& cache,
+                      const AddressList& list);
+  void SetDate(const Strata::UniString& name, unsigned char bit, const Date& cache,
+               const Date& date);
   void SetMailFlag(const Strata::UniString& name, bool value);
+  // Exchanges every field, cached values and parsed bits included.
+  void ExchangeAll(Mail& other) noexcept;
 
   MailId id_;
   MailId parentId_;
@@ -156,10 +163,11 @@ class QUORUM_MAIL_EXPORT Mail {
   Importance importance_;
   Date received_;
   Date sent_;
-  // The raw headers and the parsed bits of the eight cached values above.
-  TypedHeaders headers_;
+  Headers headers_;
   BodyParts bodyParts_;
   Flags flags_;
+  // One bit per cached value above, set while it is current with its header.
+  unsigned char parsedFlags_ = 0;
 };
 
 }  // namespace Quorum::Server::Mail

@@ -86,7 +86,7 @@ void MailFetchPlan::Swap(MailFetchPlan& other) noexcept {
 }
 
 void MailFetchPlan::Write(Strata::OChannelX& channel) const {
-  channel.WriteUnsignedInt(requestedBodyParts_.GetSize());
+  channel.WriteCount(requestedBodyParts_.GetSize());
   for (const Strata::UniString& name : requestedBodyParts_) channel.WriteUniString(name);
   channel.WriteUnsignedInt(requestedMailParts_);
 }

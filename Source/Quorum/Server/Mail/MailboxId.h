@@ -9,6 +9,7 @@
 #include "Quorum/Server/Mail/MailboxName.h"
 #include "Quorum/Server/Mail/MailboxNamespace.h"
 #include "Quorum/Server/Mail/OwnerId.h"
+#include "Strata/Hashing.h"
 #include "Strata/IChannelX.h"
 #include "Strata/OChannelX.h"
 #include "Strata/UniString.h"
@@ -57,3 +58,5 @@ class QUORUM_MAIL_EXPORT MailboxId {
 };
 
 }  // namespace Quorum::Server::Mail
+
+STRATA_HASH_BY_VALUE(Quorum::Server::Mail::MailboxId);

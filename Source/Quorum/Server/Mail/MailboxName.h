@@ -6,6 +6,7 @@
 
 #include "Quorum/Server/Mail/Export.h"
 #include "Quorum/Server/Mail/TextIdentifier.h"
+#include "Strata/Hashing.h"
 
 namespace Quorum::Server::Mail {
 
@@ -47,3 +48,5 @@ class QUORUM_MAIL_EXPORT MailboxName : private internal::TextIdentifier {
 };
 
 }  // namespace Quorum::Server::Mail
+
+STRATA_HASH_BY_VALUE(Quorum::Server::Mail::MailboxName);

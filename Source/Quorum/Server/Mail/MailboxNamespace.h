@@ -7,6 +7,7 @@
 
 #include "Quorum/Server/Mail/Export.h"
 #include "Quorum/Server/Mail/TextIdentifier.h"
+#include "Strata/Hashing.h"
 #include "Strata/UniChar.h"
 
 namespace Quorum::Server::Mail {
@@ -66,3 +67,5 @@ class QUORUM_MAIL_EXPORT MailboxNamespace : private internal::TextIdentifier {
 };
 
 }  // namespace Quorum::Server::Mail
+
+STRATA_HASH_BY_VALUE(Quorum::Server::Mail::MailboxNamespace);

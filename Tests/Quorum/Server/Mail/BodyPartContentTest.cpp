@@ -15,6 +15,22 @@ TEST(BodyPartContent, EqualsChecksSizesBeforeOpeningAndClosesWhatItOpens) {
   EXPECT_EQ(same.closed, 1);
 }
 
+TEST(BodyPartContent, AChannelThatEndsEarlyOrRunsOnMakesContentsUnequal) {
+  // {size, bytes its channels yield} of two contents that agree on their size.
+  const std::pair<std::pair<unsigned, unsigned>, std::pair<unsigned, unsigned>> unequal[] = {
+      {{10, 10}, {10, 6}},          {{10, 6}, {10, 6}},  // both end early, at the same byte
+      {{10, 10}, {10, 12}},         {{10, 12}, {10, 12}},
+      {{5000, 5000}, {5000, 4096}}, {{5000, 4096}, {5000, 5000}},
+  };
+  for (const auto& [left, right] : unequal) {
+    ScriptedContent a(left.first, left.second), b(right.first, right.second);
+    EXPECT_FALSE(a.Equals(b)) << left.second << " " << right.second;
+    EXPECT_FALSE(b.Equals(a)) << left.second << " " << right.second;
+    EXPECT_EQ(a.closed + b.closed, 4);
+  }
+  EXPECT_TRUE(ScriptedContent(5000, 5000).Equals(ScriptedContent(5000, 5000)));
+}
+
 TEST(BodyPartContent, FailuresBecomeContentExceptionsWithTheFailureAsCause) {
   const std::function<void()> raises[] = {
       nullptr,  // opens, then fails to read

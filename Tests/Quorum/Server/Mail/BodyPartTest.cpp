@@ -57,15 +57,48 @@ TEST(BodyPart, RemovingTheStoredHeaderOrItsOwnNameForgetsItsReading) {
   }
 }
 
-TEST(BodyPart, TypedSettersCompareWithTheCachedValueStaleOrNot) {
+TEST(BodyPart, TypedSettersCompareWithWhatTheHeaderSaysNow) {
   BodyPart part("p");
+  EXPECT_EQ(part.GetContentType(), "");
   part.SetHeader("Content-Type", "text/plain");
-  part.SetContentType("");    // the cached type is still the initial empty text
-  part.SetFileName("a.pdf");  // kept, but only an attachment carries it
-  EXPECT_EQ(HeadersText(part), "Content-Type=text/plain Content-Disposition=inline");
-  part.SetDisposition(Disposition::Attachment);
-  EXPECT_EQ(HeadersText(part),
-            "Content-Type=text/plain Content-Disposition=attachment;filename=\"a.pdf\"");
+  part.SetContentType("");  // the header says text/plain, whatever was cached
+  EXPECT_EQ(part.GetHeaderCount(), 0u);
+
+  // A type cached before a Read is stale.
+  EXPECT_EQ(part.GetContentType(), "");
+  ReadFrom(BytesOf(BodyPart("q", HeadersOf({{"Content-Type", "text/html"}}), {})), part);
+  part.SetContentType("");
+  EXPECT_EQ(part.GetHeaderCount(), 0u);
+
+  // The disposition setters keep what the unread header says of the other.
+  part.SetHeader("Content-Disposition", "attachment;filename=\"a.pdf\"");
+  part.SetFileName("b.pdf");
+  EXPECT_EQ(HeadersText(part), "Content-Disposition=attachment;filename=\"b.pdf\"");
+  EXPECT_EQ(part.GetFileName(), "b.pdf");
+  part.SetHeader("Content-Disposition", "attachment;filename=\"a.pdf\"");
+  part.SetDisposition(Disposition::Inline);
+  EXPECT_EQ(HeadersText(part), "Content-Disposition=inline");
+  part.SetDisposition(Disposition::Attachment);  // inline kept no file name
+  part.SetFileName("c.pdf");
+  EXPECT_EQ(HeadersText(part), "Content-Disposition=attachment;filename=\"c.pdf\"");
+}
+
+TEST(BodyPart, TypedSettersRewriteAHeaderThatDoesNotParse) {
+  using Setter = std::function<void(BodyPart&)>;
+  const std::tuple<const char*, const char*, Setter, const char*> cases[] = {
+      {"Content-Type", "", [](BodyPart& p) { p.SetContentType(""); }, ""},
+      {"Content-Disposition", "bogus", [](BodyPart& p) { p.SetDisposition(Disposition::Inline); },
+       "Content-Disposition=inline"},
+      {"Content-Disposition", ";x", [](BodyPart& p) { p.SetFileName(""); },
+       "Content-Disposition=inline"},
+      {"Content-Disposition", "", [](BodyPart& p) { p.SetDisposition(Disposition::Attachment); },
+       "Content-Disposition=attachment"},
+  };
+  for (const auto& [name, value, set, headers] : cases) {
+    BodyPart part("p", HeadersOf({{name, value}}), {});
+    set(part);
+    EXPECT_EQ(HeadersText(part), headers) << name << ": " << value;
+  }
 }
 
 TEST(BodyPart, DispositionAndFileNameAreReadFromTheHeaderAndSettersNeverContradictIt) {
@@ -214,9 +247,10 @@ TEST(BodyPart, ReadingMakesTextContentOnlyForContentTypesBeginningWithText) {
 TEST(BodyPart, ShortContentFailsToWriteAndTruncatedChannelsLeaveThePartUnchanged) {
   auto shortContent = Strata::MakeRef<ScriptedContent>(100, 60);
   const BodyPart shortPart("p", Headers(), shortContent);
-  EXPECT_EQ(FaultOf<Strata::IOException>([&] { BytesOf(shortPart); }),
-            "Failed to write content. (Source/Quorum/Server/Mail/Internal/ContentSection.cpp, "
-            "-7003)");
+  EXPECT_EQ(
+      FaultOf<Strata::IOException>([&] { BytesOf(shortPart); }),
+      "Failed to write content. (Source/Quorum/Server/Mail/Contents/Internal/ContentSection.cpp, "
+      "-7003)");
   EXPECT_EQ(shortContent->closed, 1);
   auto failing = Strata::MakeRef<ScriptedContent>(100, 60, true);
   EXPECT_THROW(BytesOf(BodyPart("p", Headers(), failing)), Strata::IOException);

@@ -75,3 +75,37 @@ TEST(BodyParts, EqualityIgnoresOrderButComparesWholeParts) {
   forward.Clear();
   EXPECT_TRUE(forward.IsEmpty());
 }
+
+TEST(BodyParts, ARenamedPartStaysUnderTheNameItWasStoredWith) {
+  const std::function<void(BodyPart&)> renames[] = {
+      [](BodyPart& p) { p = *Part("b", "renamed"); },
+      [](BodyPart& p) {
+        BodyPart other = *Part("b", "renamed");
+        p.Swap(other);
+      },
+      [](BodyPart& p) { ReadFrom(BytesOf(*Part("b", "renamed")), p); },
+  };
+  for (const auto& rename : renames) {
+    BodyParts parts;
+    parts.Add(Part("a"));
+    parts.Add(Part("b"));
+    rename(*parts.Get("a"));
+    EXPECT_EQ(Names(parts), "bb");
+
+    BodyParts copy(parts);
+    EXPECT_EQ(copy.GetSize(), 2u);
+    EXPECT_EQ(copy, parts);
+    EXPECT_EQ(copy.Get("a")->GetName(), "b");
+
+    // Written under the name it is stored with, it comes back named so.
+    BodyParts read;
+    ReadFrom(BytesOf(parts), read);
+    EXPECT_EQ(Names(read), "ab");
+    EXPECT_EQ(ContentBytes(*read.Get("a")->GetContent()), Of("renamed"));
+    EXPECT_EQ(ContentBytes(*read.Get("b")->GetContent()), Of("bytes"));
+  }
+  // Without a rename the bytes are those of each part's own Write.
+  BodyParts parts;
+  parts.Add(Part("x"));
+  EXPECT_EQ(BytesOf(parts), WrittenAs(1u, *Part("x")));
+}

@@ -25,6 +25,9 @@ TEST(Flags, RemovingASetRemovesWhatIsPresent) {
   Flags flags = Of({"Read", "Draft", "Deleted"});
   EXPECT_TRUE(flags.Remove(Of({"READ", "Answered"})));
   EXPECT_EQ(flags.ToString(), UniString("Deleted,Draft"));
+  Flags several = Of({"A", "B", "C", "D"});
+  EXPECT_TRUE(several.Remove(Of({"c", "x", "a", "d"})));
+  EXPECT_EQ(several.ToString(), UniString("B"));
   EXPECT_FALSE(flags.Remove(Of({"Answered"})));
   EXPECT_TRUE(flags.Remove(Flag("draft")));
   EXPECT_TRUE(flags.Set("One").Set("Two").Remove(flags));

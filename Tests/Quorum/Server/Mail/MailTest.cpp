@@ -113,10 +113,10 @@ TEST(Mail, FailedParseThrowsEveryTimeAndLeavesTheMailUnchanged) {
   }
 }
 
-TEST(Mail, SettersCompareWithTheCacheAsItStandsAndRewriteOrRemoveTheirHeader) {
+TEST(Mail, SettersRewriteOrRemoveTheirHeaderOnlyWhenItSaysAnotherValue) {
   Mail mail = MakeMail();
-  mail.SetSubject("");  // Subject is unread: the cached value is the empty default
-  mail.SetReplyTo(AddressList());
+  mail.SetSubject("Hello");        // unread, but the header says it already
+  mail.SetReplyTo(AddressList());  // an absent header says the empty list
   EXPECT_EQ(HeadersText(mail), HeadersText(MakeMail()));
   mail.SetSubject("New");
   mail.SetFrom(mail.GetTo());  // removing From moves the last header into its place
@@ -137,6 +137,34 @@ TEST(Mail, SettersCompareWithTheCacheAsItStandsAndRewriteOrRemoveTheirHeader) {
   mail.SetReceived(Date(0));
   mail.SetSent(Date(-5));
   EXPECT_EQ(HeadersText(mail), "Importance=normal X-Other=x");
+}
+
+TEST(Mail, SettersCompareWithWhatTheHeaderSaysNowAndRewriteOneThatDoesNotParse) {
+  Mail mail = MakeMail();
+  EXPECT_EQ(mail.GetSubject(), "Hello");
+  Mail other = MakeMail();
+  other.SetHeader("Subject", "Other");
+  ReadFrom(BytesOf(other), mail);  // the cached subject is stale now
+  mail.SetSubject("Hello");
+  EXPECT_EQ(mail.GetSubject(), "Hello");
+
+  using Setter = std::function<void(Mail&)>;
+  const std::tuple<const char*, const char*, Setter, const char*> cases[] = {
+      {"Importance", "high", [](Mail& m) { m.SetImportance(Importance::Normal); },
+       "Importance=normal"},
+      {"Importance", "bogus", [](Mail& m) { m.SetImportance(Importance::Normal); },
+       "Importance=normal"},
+      {"Received", "soon", [](Mail& m) { m.SetReceived(Date(0)); }, ""},
+      {"Sent", "", [](Mail& m) { m.SetSent(Date(0)); }, ""},
+      {"From", "Alice", [](Mail& m) { m.SetFrom(AddressList()); }, ""},
+      {"In-Reply-To", "", [](Mail& m) { m.SetParentId(MailId()); }, ""},
+      {"Subject", "unread", [](Mail& m) { m.SetSubject(""); }, ""},
+  };
+  for (const auto& [name, value, set, headers] : cases) {
+    Mail unread(MailId("m"), HeadersOf({{name, value}}), {}, {});
+    set(unread);
+    EXPECT_EQ(HeadersText(unread), headers) << name << ": " << value;
+  }
 }
 
 TEST(Mail, FlagShortcutsIgnoreCaseAndStoreTheConstantsSpelling) {

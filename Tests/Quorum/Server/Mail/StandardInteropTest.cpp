@@ -107,6 +107,13 @@ TEST(MailInterop, WholeValueReadsAreAllOrNothing) {
   TemporaryFolder folder;
   Headers target = kept;
   EXPECT_THROW(Strata::ReadFromFile(folder / "missing", target), Strata::IOException);
+  for (const auto& input : refused) {
+    const auto* first = reinterpret_cast<const unsigned char*>(input.data());
+    WriteFile(folder / "refused", Bytes(first, first + input.size()));
+    Headers empty;
+    EXPECT_THROW(Strata::ReadFromFile(folder / "refused", empty), Strata::IOException);
+    EXPECT_TRUE(empty.IsEmpty());
+  }
   EXPECT_THROW(Strata::WriteToFile(kept, folder / "no" / "such"), Strata::IOException);
   std::stringstream truncated(std::string(reinterpret_cast<const char*>(bytes.data()), 5));
   EXPECT_THROW(Strata::ReadFromStream(truncated, target), Strata::IOException);

@@ -24,12 +24,19 @@ TEST(FileContent, FileOf4GiBOrMoreIsRefusedRatherThanTruncated) {
   std::filesystem::resize_file(path, 0xFFFFFFFFull);
   const auto content = Strata::MakeRef<FileContent>(Location(path));
   EXPECT_EQ(content->GetSize(), 0xFFFFFFFFu);
+  const BodyPart holder("p", Headers(), content);
   std::filesystem::resize_file(path, 0x100000000ull);
   EXPECT_NE(MessageOf<Strata::IOException>([&] { content->GetSize(); }).find(path.string()),
             std::string::npos);
   BodyPart part("p");
   EXPECT_THROW(part.SetContent(content), Strata::IOException);
   EXPECT_TRUE(part.GetContent().IsNull() && part.GetHeaderCount() == 0);
+  // A part that took the file while it was smaller writes nothing of its
+  // content section, not even the flag that one follows.
+  const Bytes written = WrittenBy([&](Strata::OChannelX& channel) {
+    EXPECT_THROW(holder.Write(channel), Strata::IOException);
+  });
+  EXPECT_EQ(written, WrittenAs("p", holder.GetHeaders()));
   // Equal locations are equal without sizing or reading the file.
   EXPECT_TRUE(content->Equals(FileContent(Location(path))));
 }

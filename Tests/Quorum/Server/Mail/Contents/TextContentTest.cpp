@@ -29,6 +29,7 @@ TEST(TextContent, SizeCountsEveryUtf8ByteOfTheText) {
   const std::pair<std::u16string_view, unsigned int> cases[] = {
       {u"", 0},
       {u"h\u00e9\u20ac\U0001F600", 10},
+      {u"\u007F\u0080\u07FF\u0800\uFFFF", 1 + 2 + 2 + 3 + 3},  // where each length begins
       {u"\xD800", 3},                          // a lone surrogate goes out as U+FFFD
       {std::u16string_view(u"a\0b\0", 4), 4},  // U+0000 is a character like any other
   };

@@ -1,4 +1,4 @@
-#include "Quorum/Server/Mail/Internal/ContentSection.h"
+#include "Quorum/Server/Mail/Contents/Internal/ContentSection.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -8,7 +8,7 @@
 #include "Strata/IOException.h"
 #include "Strata/Throw.h"
 
-namespace Quorum::Server::Mail::internal {
+namespace Quorum::Server::Mail::Contents::internal {
 
 namespace {
 
@@ -25,9 +25,11 @@ void CloseAfterFailure(const Strata::Ref<Strata::IBinaryChannel>& channel) noexc
 }  // namespace
 
 void WriteContentSection(const Strata::Ref<BodyPartContent>& content, Strata::OChannelX& channel) {
+  // The size comes first, so a content that cannot give one (a file of 4 GiB
+  // or more) leaves nothing of the section written.
+  const unsigned int size = content.IsNull() ? 0 : content->GetSize();
   channel.WriteBool(!content.IsNull());
   if (content.IsNull()) return;
-  const unsigned int size = content->GetSize();
   channel.WriteUnsignedInt(size);
   if (size == 0) return;
   channel.GetBinaryChannel().ReserveMore(size);
@@ -66,4 +68,4 @@ Strata::Ref<BodyPartContent> ReadContentSection(Strata::IChannelX& channel,
   return content;
 }
 
-}  // namespace Quorum::Server::Mail::internal
+}  // namespace Quorum::Server::Mail::Contents::internal

@@ -1,26 +1,16 @@
-#include "Quorum/Server/Mail/TypedHeaders.h"
+#include "Quorum/Server/Mail/Internal/TypedHeaders.h"
 
-#include <utility>
+namespace Quorum::Server::Mail::internal {
 
-namespace Quorum::Server::Mail {
-
-TypedHeaders::TypedHeaders(TypedHeaders&& other) noexcept
-    : typed_(other.typed_), bits_(std::exchange(other.bits_, 0)) {
-  headers_.Swap(other.headers_);
-}
-
-TypedHeaders& TypedHeaders::operator=(TypedHeaders&& other) noexcept {
-  TypedHeaders taken(std::move(other));
-  Swap(taken);
-  return *this;
-}
-
-bool TypedHeaders::FindValue(const Strata::UniString& name, Strata::UniString& value) const {
-  Header header;
-  if (!headers_.Get(name, header)) return false;
-  value = header.GetValue();
+bool FindValue(const Headers& headers, const Strata::UniString& name, Strata::UniString& value) {
+  const Header* header = headers.Find(name);
+  if (header == nullptr) return false;
+  value = header->GetValue();
   return true;
 }
+
+// Each change copies the name first: it may be the name of a stored header,
+// which the change replaces or removes.
 
 void TypedHeaders::Set(const Header& header) {
   const Strata::UniString name = header.GetName();
@@ -50,8 +40,14 @@ bool TypedHeaders::Remove(const Strata::UniString& name) {
 
 void TypedHeaders::Rewrite(const Strata::UniString& name, bool present,
                            const Strata::UniString& text) {
-  Remove(name);
-  if (present) Set(name, text);
+  if (!present) {
+    Remove(name);
+    return;
+  }
+  Header header(name, text);
+  const Strata::UniString kept = name;
+  headers_.table_.StoreLast(std::move(header));
+  Forget(kept);
 }
 
 void TypedHeaders::Exchange(Headers& headers) noexcept {
@@ -64,12 +60,6 @@ void TypedHeaders::Clear() noexcept {
   bits_ = 0;
 }
 
-void TypedHeaders::Swap(TypedHeaders& other) noexcept {
-  std::swap(typed_, other.typed_);
-  headers_.Swap(other.headers_);
-  std::swap(bits_, other.bits_);
-}
-
 void TypedHeaders::Forget(const Strata::UniString& name) noexcept {
   for (const Typed& typed : typed_) {
     if (name.IsEqual(*typed.name, Strata::CaseSensitivity::Insensitive)) {
@@ -79,4 +69,4 @@ void TypedHeaders::Forget(const Strata::UniString& name) noexcept {
   }
 }
 
-}  // namespace Quorum::Server::Mail
+}  // namespace Quorum::Server::Mail::internal

@@ -13,10 +13,11 @@ namespace Quorum::Server::Mail {
 
 class Headers;
 
-namespace internal {
+namespace Contents::internal {
 
 // Throws Strata::IOException "Failed to write content." (code -7003) when the
 // content yields fewer bytes than its size; what was written stays written.
+// What the content's GetSize throws leaves before anything is written.
 void WriteContentSection(const Strata::Ref<BodyPartContent>& content, Strata::OChannelX& channel);
 
 // The content that follows on `channel`, made by DefaultBodyPartContentFactory
@@ -25,5 +26,5 @@ void WriteContentSection(const Strata::Ref<BodyPartContent>& content, Strata::OC
 // ends within the content bytes.
 Strata::Ref<BodyPartContent> ReadContentSection(Strata::IChannelX& channel, const Headers& headers);
 
-}  // namespace internal
+}  // namespace Contents::internal
 }  // namespace Quorum::Server::Mail

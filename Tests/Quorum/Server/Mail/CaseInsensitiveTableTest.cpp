@@ -1,0 +1,83 @@
+// Names that differ only in the case of ASCII letters are one name to every
+// case-insensitive look-up: in Headers, Parameters and Flags, and in the
+// typed headers of BodyPart and Mail. Neighbours of the letters are not.
+#include "Quorum/Server/Mail/CaseInsensitiveTable.h"
+
+#include "ContentTestSupport.h"
+#include "Quorum/Server/Mail/Flags.h"
+#include "Quorum/Server/Mail/Mail.h"
+#include "Quorum/Server/Mail/Parameters.h"
+
+using namespace ContentTestSupport;
+
+namespace {
+
+// Spellings of one name each, every ASCII letter among them.
+const std::vector<std::vector<const char*>> kSameName = {
+    {"content-size", "CONTENT-SIZE", "Content-Size", "cOnTeNt-SiZe"},
+    {"abcdefghijklmnopqrstuvwxyz", "ABCDEFGHIJKLMNOPQRSTUVWXYZ", "aBcDeFgHiJkLmNoPqRsTuVwXyZ"},
+};
+using NamePairs = std::vector<std::pair<const char*, const char*>>;
+// Names that are not one. For flags, which take any text, also the
+// characters just before and after the letters in ASCII, which fold to
+// nothing.
+const NamePairs kOtherNames = {{"content-size", "content-sizf"}, {"Z9", "z8"}};
+const NamePairs kOtherFlags = {{"content-size", "content-sizf"}, {"x@", "x`"}, {"x[", "x{"}};
+
+// Stores `stored` in a fresh collection and looks it up as `looked`.
+template <typename Collection, typename Store>
+void ExpectFound(Store store, const char* stored, const char* looked, bool found) {
+  Collection collection;
+  store(collection, stored);
+  EXPECT_EQ(collection.Contains(looked), found) << stored << " as " << looked;
+  EXPECT_EQ(collection.Remove(looked), found) << stored << " as " << looked;
+  EXPECT_EQ(collection.IsEmpty(), found) << stored << " as " << looked;
+}
+
+template <typename Collection, typename Store>
+void ExpectCaseFolded(Store store, const NamePairs& otherNames) {
+  for (const auto& spellings : kSameName) {
+    for (const char* stored : spellings) {
+      for (const char* looked : spellings) ExpectFound<Collection>(store, stored, looked, true);
+    }
+  }
+  for (const auto& [one, other] : otherNames) {
+    ExpectFound<Collection>(store, one, other, false);
+    ExpectFound<Collection>(store, other, one, false);
+  }
+}
+
+}  // namespace
+
+TEST(CaseInsensitiveLookUp, FoldsExactlyTheAsciiLettersInEveryCollection) {
+  ExpectCaseFolded<Headers>([](Headers& h, const char* name) { h.Set(name, "v"); }, kOtherNames);
+  ExpectCaseFolded<Parameters>([](Parameters& p, const char* name) { p.Set(name, "v"); },
+                               kOtherNames);
+  ExpectCaseFolded<Flags>([](Flags& f, const char* name) { f.Set(name); }, kOtherFlags);
+  // Stored items compare their names the same way.
+  for (const auto& spellings : kSameName) {
+    for (const char* one : spellings) {
+      for (const char* other : spellings) {
+        EXPECT_TRUE(HeadersOf({{one, "v"}}).Contains(Header(other, "v"))) << one << " as " << other;
+      }
+    }
+  }
+  for (const auto& [one, other] : kOtherFlags) {
+    EXPECT_FALSE(Strata::UniString(one).IsEqual(other, Strata::CaseSensitivity::Insensitive));
+  }
+}
+
+TEST(CaseInsensitiveLookUp, TypedHeadersAreFoundUnderAnySpelling) {
+  for (const char* name : kSameName[0]) {
+    BodyPart part("p", HeadersOf({{name, "42"}}), {});
+    EXPECT_EQ(part.GetContentSize(), 42u) << name;
+    part.SetContent(MakeMemory(Pattern(3)));
+    EXPECT_EQ(HeadersText(part), "Content-Size=3") << name;
+  }
+  for (const char* name : {"subject", "SUBJECT", "sUbJeCt"}) {
+    Mail mail(MailId("m"), HeadersOf({{name, "Hi"}}), {}, {});
+    EXPECT_EQ(mail.GetSubject(), "Hi") << name;
+  }
+  BodyPart part("p", HeadersOf({{"content-sizf", "42"}}), {});
+  EXPECT_EQ(part.GetContentSize(), 0u);
+}

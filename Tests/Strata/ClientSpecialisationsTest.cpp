@@ -1,0 +1,91 @@
+// A client library that, as many do, specialises std::hash and
+// fmt::formatter for every type of a concept of its own, a concept that the
+// values of this library meet too. This file compiles only while this
+// library specialises them for its own types alone.
+#include <gtest/gtest.h>
+
+#include <concepts>
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <unordered_set>
+
+namespace Client {
+
+template <typename T>
+concept Hashable = requires(const T& value) {
+  { value.GenerateHashValue() } -> std::convertible_to<std::size_t>;
+};
+
+template <typename T>
+concept Printable = requires(const T& value) {
+  value.ToString();
+};
+
+struct Key {
+  unsigned int GenerateHashValue() const { return 7; }
+  std::string ToString() const { return "key"; }
+  bool operator==(const Key&) const = default;
+};
+
+}  // namespace Client
+
+template <Client::Hashable T>
+struct std::hash<T> {
+  std::size_t operator()(const T& value) const { return value.GenerateHashValue() + 1; }
+};
+
+#ifdef QUORUM_TEST_FMT
+#include <fmt/format.h>
+#include <fmt/ranges.h>
+
+template <Client::Printable T>
+struct fmt::formatter<T> : fmt::formatter<std::string_view> {
+  auto format(const T& value, fmt::format_context& context) const {
+    return fmt::formatter<std::string_view>::format(value.ToString(), context);
+  }
+};
+
+#include "Strata/Format.h"
+#endif
+
+#include "Conduit.h"
+#include "Quorum/Server/Mail.h"
+#include "Strata.h"
+
+using namespace Quorum::Server::Mail;
+
+namespace {
+
+template <typename... T>
+constexpr bool kHashedByTheLibrary =
+    (std::is_base_of_v<Strata::internal::HashByValue<T>, std::hash<T>> && ...);
+static_assert(kHashedByTheLibrary<Strata::UniString, Address, ClientId, MailId, MailboxId,
+                                  MailboxName, MailboxNamespace, MailboxSessionId, OwnerId>);
+
+#ifdef QUORUM_TEST_FMT
+template <typename... T>
+constexpr bool kFormattedByTheLibrary =
+    (std::is_base_of_v<Strata::internal::TextFormatter<T>, fmt::formatter<T>> && ...);
+static_assert(kFormattedByTheLibrary<Strata::UniString, Conduit::Location, Address, AddressList,
+                                     ClientId, ContentDisposition, Date, Disposition, Flag, Flags,
+                                     Header, Headers, Importance, MailId, MailboxAccess, MailboxId,
+                                     MailboxName, MailboxNamespace, MailboxSessionId,
+                                     MailboxSessionInfo, OwnerId, Parameter, Parameters>);
+#endif
+
+}  // namespace
+
+TEST(ClientSpecialisations, LiveBesideTheLibrarysOwn) {
+  EXPECT_EQ(std::hash<Client::Key>{}(Client::Key{}), 8u);
+  EXPECT_EQ(std::hash<MailId>{}(MailId("m")), MailId("m").GenerateHashValue());
+  const std::unordered_set<MailId> ids = {MailId("a"), MailId("b"), MailId("a")};
+  EXPECT_EQ(ids.size(), 2u);
+#ifdef QUORUM_TEST_FMT
+  Flags flags;
+  flags.Set("Read").Set("Draft");
+  EXPECT_EQ(fmt::format("{} {} {:>3}", Client::Key{}, MailId("m"), Importance(Importance::Low)),
+            "key m low");
+  EXPECT_EQ(fmt::format("{}", flags), "Read,Draft");  // the text form, not a range
+#endif
+}
