@@ -39,8 +39,8 @@ void CheckRoundTrip(const Strata::UniString& text) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const Strata::UniString text(reinterpret_cast<const char*>(data),
-                               static_cast<unsigned int>(size), Strata::CharacterCode::UTF8);
+  const Strata::UniString text(reinterpret_cast<const char*>(data), static_cast<unsigned int>(size),
+                               Strata::CharacterCode::UTF8);
   CheckRoundTrip<MailboxId>(text);
   CheckRoundTrip<Address>(text);
   CheckRoundTrip<AddressList>(text);
