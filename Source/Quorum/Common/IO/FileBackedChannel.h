@@ -33,7 +33,9 @@ class QUORUM_COMMON_EXPORT FileBackedChannel {
 
  protected:
   FileBackedChannel() = default;
+  /// Copies nothing: the interface holds no state.
   FileBackedChannel(const FileBackedChannel&) = default;
+  /// Copies nothing: the interface holds no state.
   FileBackedChannel& operator=(const FileBackedChannel&) = default;
 };
 

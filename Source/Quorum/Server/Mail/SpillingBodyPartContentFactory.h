@@ -29,9 +29,13 @@ class QUORUM_MAIL_EXPORT SpillingBodyPartContentFactory : public BodyPartContent
   /// Strata::IllegalArgumentException for an empty location.
   explicit SpillingBodyPartContentFactory(const Conduit::Location& folder,
                                           unsigned int threshold = DefaultThreshold);
+  /// Copies the folder and the threshold; the folder is not checked again.
   SpillingBodyPartContentFactory(const SpillingBodyPartContentFactory& other);
+  /// Takes the folder and the threshold.
   SpillingBodyPartContentFactory(SpillingBodyPartContentFactory&& other) noexcept;
+  /// Copies the folder and the threshold; the folder is not checked again.
   SpillingBodyPartContentFactory& operator=(const SpillingBodyPartContentFactory& other);
+  /// Takes the folder and the threshold.
   SpillingBodyPartContentFactory& operator=(SpillingBodyPartContentFactory&& other) noexcept;
   ~SpillingBodyPartContentFactory() override;
 

@@ -40,6 +40,7 @@ class QUORUM_MAIL_EXPORT TemporaryFileContent : public BodyPartContent {
   /// A channel with a position of its own over the bytes as they are now;
   /// several may be open at once.
   Strata::Ref<Strata::IBinaryChannel> GetInputChannel() override;
+  /// The bytes of the file, counted when its output channel was closed.
   unsigned int GetSize() const override;
   /// True at once for a content on the same file; otherwise by bytes.
   bool Equals(const BodyPartContent& other) const override;
