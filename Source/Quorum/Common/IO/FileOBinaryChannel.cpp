@@ -25,8 +25,11 @@ int OpenForWriting(const Conduit::Location& location, bool append) {
 
 FileOBinaryChannel::FileOBinaryChannel(const Conduit::Location& location, bool append, FileShare)
     : location_(location),
-      descriptor_(OpenForWriting(location, append)),
-      buffer_(std::make_unique_for_overwrite<unsigned char[]>(kBufferSize)) {}
+      descriptor_(-1),
+      buffer_(std::make_unique_for_overwrite<unsigned char[]>(kBufferSize)) {
+  // Opened last, so that nothing failing after it can leave it open.
+  descriptor_ = OpenForWriting(location, append);
+}
 
 FileOBinaryChannel::FileOBinaryChannel(int descriptor, const Conduit::Location& location) try
     : location_(location),
