@@ -66,6 +66,13 @@ class SequenceReader {
   bool Read(T& value) {
     return ReadWith(value, [](T& fresh, IChannelX& channel) { fresh.Read(channel); });
   }
+  /// As Read, with `extra` passed on to T's Read, such as the content factory
+  /// a mail is read with.
+  template <typename Extra>
+  requires ChannelFormWith<T, Extra>
+  bool Read(T& value, Extra& extra) {
+    return ReadWith(value, [&extra](T& fresh, IChannelX& channel) { fresh.Read(channel, extra); });
+  }
 
   // The index of the value the next Read reads; after a failure, of the
   // value that failed. Equals the number of values read.

@@ -4,6 +4,7 @@
 #include <istream>
 #include <limits>
 #include <ostream>
+#include <string>
 
 #include "Strata/IBinaryChannel.h"
 #include "Strata/IChannelX.h"
@@ -35,6 +36,11 @@ void ReadAll(IBinaryChannel& binary, const ChannelReader& read) {
   read(channel);
 }
 
+// Every failure about a file names it, as SequenceReader's do.
+[[noreturn]] void ThrowFileError(const char* what, const std::filesystem::path& path) {
+  STRATA_THROW(IOException, UniString(std::string(what) + ": " + path.string() + "."));
+}
+
 void ThrowLeftOver() { STRATA_THROW(IOException, "Bytes are left over after the value."); }
 
 }  // namespace
@@ -59,11 +65,11 @@ void ReadBytes(std::span<const std::byte> bytes, const ChannelReader& read) {
 
 void ReadFile(const std::filesystem::path& path, const ChannelReader& read) {
   std::ifstream in(path, std::ios::binary);
-  if (!in) STRATA_THROW(IOException, "Failed to open the file for reading.");
+  if (!in) ThrowFileError("Failed to open the file for reading", path);
   StreamIBinaryChannel binary(in);
   ReadAll(binary, read);
   if (in.peek() != std::char_traits<char>::eof()) ThrowLeftOver();
-  if (in.bad()) STRATA_THROW(IOException, "Failed to read from the file.");
+  if (in.bad()) ThrowFileError("Failed to read from the file", path);
 }
 
 void ReadStream(std::istream& in, const ChannelReader& read) {
@@ -79,10 +85,11 @@ void WriteStream(std::ostream& out, std::span<const std::byte> bytes) {
 
 void WriteFile(const std::filesystem::path& path, std::span<const std::byte> bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) STRATA_THROW(IOException, "Failed to open the file for writing.");
-  WriteStream(out, bytes);
+  if (!out) ThrowFileError("Failed to open the file for writing", path);
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
   out.close();
-  if (!out) STRATA_THROW(IOException, "Failed to write to the file.");
+  if (!out) ThrowFileError("Failed to write to the file", path);
 }
 
 }  // namespace Strata::internal

@@ -46,15 +46,24 @@ STRATA_EXPORT void ReadStream(std::istream& in, const ChannelReader& read);
 STRATA_EXPORT void WriteFile(const std::filesystem::path& path, std::span<const std::byte> bytes);
 STRATA_EXPORT void WriteStream(std::ostream& out, std::span<const std::byte> bytes);
 
-// Reads a fresh T through `source` and moves it into `value` on success.
-template <typename T, typename Source>
-void ReadWhole(T& value, const Source& source) {
+// Reads a fresh T through `source`, passing `extra...` on to its Read, and
+// moves it into `value` on success.
+template <typename T, typename Source, typename... Extra>
+void ReadWhole(T& value, const Source& source, Extra&... extra) {
   T fresh;
-  source([&fresh](IChannelX& channel) { fresh.Read(channel); });
+  source([&](IChannelX& channel) { fresh.Read(channel, extra...); });
   value = std::move(fresh);
 }
 
 }  // namespace internal
+
+/// A value with a channel form whose Read also takes an `Extra&` after the
+/// channel, such as the content factory a mail or body part can be read
+/// with.
+template <typename T, typename Extra>
+concept ChannelFormWith = ChannelForm<T> && requires(T& target, IChannelX& in, Extra& extra) {
+  target.Read(in, extra);
+};
 
 template <ChannelForm T>
 std::vector<std::byte> ToBytes(const T& value) {
@@ -73,9 +82,25 @@ T FromBytes(std::span<const std::byte> bytes) {
   FromBytes(bytes, value);
   return value;
 }
+/// As FromBytes, with `extra` passed on to T's Read, e.g.
+/// `FromBytes(bytes, mail, factory)` with a BodyPartContentFactory.
+template <typename T, typename Extra>
+requires ChannelFormWith<T, Extra>
+void FromBytes(std::span<const std::byte> bytes, T& value, Extra& extra) {
+  internal::ReadWhole(
+      value, [bytes](const internal::ChannelReader& read) { internal::ReadBytes(bytes, read); },
+      extra);
+}
+/// As FromBytes, with `extra` passed on to T's Read.
+template <typename T, typename Extra>
+requires ChannelFormWith<T, Extra> T FromBytes(std::span<const std::byte> bytes, Extra& extra) {
+  T value;
+  FromBytes(bytes, value, extra);
+  return value;
+}
 
-// Replaces the file's content with the value; throws IOException when the
-// file cannot be written.
+// Replaces the file's content with the value; throws IOException naming the
+// file when it cannot be written.
 template <ChannelForm T>
 void WriteToFile(const T& value, const std::filesystem::path& path) {
   internal::WriteFile(path, ToBytes(value));
@@ -85,6 +110,14 @@ template <ChannelForm T>
 void ReadFromFile(const std::filesystem::path& path, T& value) {
   internal::ReadWhole(
       value, [&path](const internal::ChannelReader& read) { internal::ReadFile(path, read); });
+}
+/// As ReadFromFile, with `extra` passed on to T's Read.
+template <typename T, typename Extra>
+requires ChannelFormWith<T, Extra>
+void ReadFromFile(const std::filesystem::path& path, T& value, Extra& extra) {
+  internal::ReadWhole(
+      value, [&path](const internal::ChannelReader& read) { internal::ReadFile(path, read); },
+      extra);
 }
 
 template <ChannelForm T>
@@ -97,6 +130,13 @@ template <ChannelForm T>
 void ReadFromStream(std::istream& in, T& value) {
   internal::ReadWhole(
       value, [&in](const internal::ChannelReader& read) { internal::ReadStream(in, read); });
+}
+/// As ReadFromStream, with `extra` passed on to T's Read.
+template <typename T, typename Extra>
+requires ChannelFormWith<T, Extra>
+void ReadFromStream(std::istream& in, T& value, Extra& extra) {
+  internal::ReadWhole(
+      value, [&in](const internal::ChannelReader& read) { internal::ReadStream(in, read); }, extra);
 }
 
 }  // namespace Strata

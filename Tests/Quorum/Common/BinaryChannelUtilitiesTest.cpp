@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "Quorum/Common/IO/BinaryChannelUtilities.h"
+#include "Strata/IllegalArgumentException.h"
 
 using Quorum::Common::IO::BinaryChannelUtilities;
 using Requests = std::vector<unsigned int>;

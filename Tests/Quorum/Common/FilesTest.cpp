@@ -5,12 +5,15 @@
 
 #include <unistd.h>
 
+#include "Quorum/Common/IO/BinaryChannelUtilities.h"
 #include "Quorum/Common/IO/FileIBinaryChannel.h"
 #include "Quorum/Common/IO/FileOBinaryChannel.h"
 #include "Quorum/Common/IO/Files.h"
 #include "Strata/IBinaryChannelUtilities.h"
 #include "Strata/IOException.h"
 #include "Strata/IllegalArgumentException.h"
+#include "Strata/MemoryOBinaryChannel.h"
+#include "Support/KernelCopyCalls.h"
 
 using namespace Quorum::Common::IO;
 using Bytes = std::vector<unsigned char>;
@@ -67,7 +70,14 @@ TEST_F(Files, HoldExactlyTheBytesWrittenWhateverThePieceSizesOrAppended) {
   expected = Write(output, 3, 9);
   output.Close();
   output.Close();
-  EXPECT_THROW(Write(output, 1, 0), Strata::IOException);
+  try {
+    Write(output, 1, 0);
+    ADD_FAILURE();
+  } catch (const Strata::IOException& e) {
+    EXPECT_EQ(e.GetMessage(),
+              Strata::UniString::Format("Failed to write file '%T': channel is closed.",
+                                        file.ToString()));
+  }
   EXPECT_EQ(ReadAll(file), expected);
   FileOBinaryChannel appending(file, true, FileShare::ReadWrite);
   Write(appending, 2, 5);
@@ -144,4 +154,116 @@ TEST_F(Files, CheckLocationRefusesUnusableLocationsOnBehalfOfItsCaller) {
             UniString::Format("Invalid location: '%T' is a folder.", folder.ToString()));
   EXPECT_EQ(refusal(At("not-yet.bin")), UniString("accepted"));
   EXPECT_EQ(refusal(Conduit::Location("relative.bin")), UniString("accepted"));
+}
+
+// Copies between files
+
+namespace {
+
+Bytes Slice(const Bytes& bytes, std::size_t from, std::size_t to) {
+  return Bytes(bytes.begin() + static_cast<std::ptrdiff_t>(from),
+               bytes.begin() + static_cast<std::ptrdiff_t>(to));
+}
+
+Bytes Joined(std::initializer_list<Bytes> pieces) {
+  Bytes all;
+  for (const Bytes& piece : pieces) all.insert(all.end(), piece.begin(), piece.end());
+  return all;
+}
+
+}  // namespace
+
+// Each way gives the same bytes and leaves both channels where the bytes
+// copied put them: the input after the last byte read, the output after its
+// buffered bytes and the copy.
+TEST_F(Files, CopiesBetweenFilesInTheKernelWhereTheSystemAllowsWithTheSameBytesEveryWay) {
+  using KernelCopyCalls::Script;
+  const Conduit::Location source = At("source.bin");
+  Bytes bytes;
+  {
+    FileOBinaryChannel output(source, false, FileShare::None);
+    bytes = Write(output, 300000, 7);
+  }
+  struct Case {
+    const char* way;
+    Script script;
+    long long copyFileRangeBytes, sendfileBytes;
+  };
+  const Case cases[] = {
+      {"copy_file_range", {}, 200000, 0},
+      {"copy_file_range, then sendfile once it is refused",
+       {.copyFileRangeError = EXDEV, .failAfter = 1, .piece = 50000},
+       50000,
+       150000},
+      {"sendfile", {.copyFileRangeError = ENOSYS}, 0, 200000},
+      {"buffer", {.copyFileRangeError = EOPNOTSUPP, .sendfileError = EINVAL}, 0, 0},
+      {"copy_file_range, interrupted once",
+       {.copyFileRangeError = EINTR, .failCount = 1},
+       200000,
+       0},
+      {"buffer, where both fail", {.copyFileRangeError = EIO, .sendfileError = EIO}, 0, 0},
+  };
+  for (const Case& c : cases) {
+    KernelCopyCalls::Scope scope(c.script);
+    FileIBinaryChannel input(source, FileShare::None);
+    unsigned char skipped[1000];
+    ASSERT_EQ(Strata::IBinaryChannelUtilities::ReadFully(input, skipped, 1000), 1000u);
+    const Conduit::Location target = At("target.bin");
+    FileOBinaryChannel output(target, false, FileShare::None);
+    const Bytes before = Write(output, 10, 1);
+    EXPECT_EQ(BinaryChannelUtilities::Copy(input, output, 200000), 200000u) << c.way;
+    Bytes next(10);
+    EXPECT_EQ(Strata::IBinaryChannelUtilities::ReadFully(input, next.data(), 10), 10u);
+    EXPECT_EQ(next, Slice(bytes, 201000, 201010)) << c.way;
+    const Bytes after = Write(output, 5, 2);
+    output.Close();
+    EXPECT_EQ(ReadAll(target), Joined({before, Slice(bytes, 1000, 201000), after})) << c.way;
+    EXPECT_EQ(KernelCopyCalls::script.copyFileRangeBytes, c.copyFileRangeBytes) << c.way;
+    EXPECT_EQ(KernelCopyCalls::script.sendfileBytes, c.sendfileBytes) << c.way;
+
+    // A count past the input's end copies what is left, every way.
+    FileIBinaryChannel again(source, FileShare::None);
+    FileOBinaryChannel whole(target, false, FileShare::None);
+    EXPECT_EQ(BinaryChannelUtilities::Copy(again, whole, std::uint64_t{1} << 33), 300000u) << c.way;
+    whole.Close();
+    EXPECT_EQ(ReadAll(target), bytes) << c.way;
+  }
+}
+
+TEST_F(Files, SmallCopiesAndChannelsOnOtherThanFilesGoThroughTheBuffer) {
+  const Conduit::Location source = At("source.bin");
+  Bytes bytes;
+  {
+    FileOBinaryChannel output(source, false, FileShare::None);
+    bytes = Write(output, 100000, 3);
+  }
+  KernelCopyCalls::Scope scope;
+  {
+    FileIBinaryChannel input(source, FileShare::None);
+    FileOBinaryChannel output(At("small.bin"), false, FileShare::None);
+    EXPECT_EQ(BinaryChannelUtilities::Copy(input, output, 65535), 65535u);
+  }
+  EXPECT_EQ(ReadAll(At("small.bin")), Slice(bytes, 0, 65535));
+  FileIBinaryChannel input(source, FileShare::None);
+  Strata::MemoryOBinaryChannel memory;
+  EXPECT_EQ(BinaryChannelUtilities::Copy(input, memory, 70000), 70000u);
+  EXPECT_EQ(Bytes(memory.GetBuffer(), memory.GetBuffer() + memory.GetSize()),
+            Slice(bytes, 0, 70000));
+  FileOBinaryChannel device("/dev/null", false, FileShare::None);
+  EXPECT_EQ(BinaryChannelUtilities::Copy(input, device, 100000), 30000u);
+  EXPECT_EQ(KernelCopyCalls::script.copyFileRange + KernelCopyCalls::script.sendfile, 0);
+
+  // A closed output fails as it does for the buffered copy.
+  FileIBinaryChannel from(source, FileShare::None);
+  const Conduit::Location target = At("closed.bin");
+  FileOBinaryChannel closed(target, false, FileShare::None);
+  closed.Close();
+  try {
+    BinaryChannelUtilities::Copy(from, closed, 100000);
+    ADD_FAILURE();
+  } catch (const Strata::IOException& e) {
+    EXPECT_EQ(e.GetMessage(),
+              Strata::UniString::Format("Failed to write file '%T': channel is closed.",
+                                        target.ToString()));
+  }
 }

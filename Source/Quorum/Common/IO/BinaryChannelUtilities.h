@@ -1,65 +1,43 @@
 // Copying between byte channels.
 //
-// Copy moves at most `count` bytes from `input` to `output` through one
-// 65,536-byte buffer: it asks the input for min(count - copied, 65536) bytes
-// at a time (Read may return fewer), writes exactly what came, and stops at
-// `count` or when the input ends. It returns the number copied, which is less
-// than `count` only when the input ended early; it never reads a byte past
-// the `count`-th. A count of 0 touches neither channel.
+// Copy moves at most `count` bytes from `input` to `output`. It returns the
+// number copied, which is less than `count` only when the input ended early;
+// it never reads a byte past the `count`-th. A count of 0 touches neither
+// channel.
+//
+// Between two channels that are files (both FileBackedChannel, both on
+// regular files) a count of 65,536 bytes or more is copied inside the kernel
+// (copy_file_range, else sendfile), after the output's buffered bytes were
+// flushed; whatever the system refuses or leaves over goes the buffered way.
+// Otherwise the bytes go through one 65,536-byte buffer: the input is asked
+// for min(count - copied, 65536) bytes at a time (Read may return fewer) and
+// exactly what came is written. Either way the channels' positions follow the
+// bytes copied, and the bytes and the errors are those of the buffered copy.
 //
 // The forms taking a Ref throw Strata::IllegalArgumentException for an empty
 // reference: "Invalid input channel: channel is null." or "Invalid output
 // channel: channel is null.".
 #pragma once
 
-#include <algorithm>
 #include <cstdint>
-#include <memory>
 
+#include "Quorum/Common/Export.h"
 #include "Strata/IBinaryChannel.h"
-#include "Strata/IllegalArgumentException.h"
 #include "Strata/OBinaryChannel.h"
 #include "Strata/Ref.h"
-#include "Strata/Throw.h"
 
 namespace Quorum::Common::IO {
 
-class BinaryChannelUtilities {
+class QUORUM_COMMON_EXPORT BinaryChannelUtilities {
  public:
   static constexpr unsigned int CopyBufferSize = 65536;
 
   static std::uint64_t Copy(Strata::IBinaryChannel& input, Strata::OBinaryChannel& output,
-                            std::uint64_t count) {
-    if (count == 0) return 0;
-    const auto buffer = std::make_unique_for_overwrite<unsigned char[]>(CopyBufferSize);
-    std::uint64_t copied = 0;
-    while (copied < count) {
-      const auto wanted =
-          static_cast<unsigned int>(std::min<std::uint64_t>(count - copied, CopyBufferSize));
-      const unsigned int got = input.Read(buffer.get(), wanted);
-      if (got == 0) break;
-      output.Write(buffer.get(), got);
-      copied += got;
-    }
-    return copied;
-  }
-
+                            std::uint64_t count);
   static std::uint64_t Copy(const Strata::Ref<Strata::IBinaryChannel>& input,
-                            Strata::OBinaryChannel& output, std::uint64_t count) {
-    if (input.IsNull()) {
-      STRATA_THROW(Strata::IllegalArgumentException, "Invalid input channel: channel is null.");
-    }
-    return Copy(*input, output, count);
-  }
-
+                            Strata::OBinaryChannel& output, std::uint64_t count);
   static std::uint64_t Copy(Strata::IBinaryChannel& input,
-                            const Strata::Ref<Strata::OBinaryChannel>& output,
-                            std::uint64_t count) {
-    if (output.IsNull()) {
-      STRATA_THROW(Strata::IllegalArgumentException, "Invalid output channel: channel is null.");
-    }
-    return Copy(input, *output, count);
-  }
+                            const Strata::Ref<Strata::OBinaryChannel>& output, std::uint64_t count);
 };
 
 }  // namespace Quorum::Common::IO

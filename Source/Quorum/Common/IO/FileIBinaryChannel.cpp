@@ -39,6 +39,10 @@ unsigned int FileIBinaryChannel::Read(unsigned char* data, unsigned int count) {
   }
 }
 
+FileBackedChannel::KernelCopyEnd FileIBinaryChannel::PrepareKernelCopy() {
+  return {descriptor_, nullptr};
+}
+
 void FileIBinaryChannel::Close() {
   if (descriptor_ >= 0) {
     ::close(descriptor_);

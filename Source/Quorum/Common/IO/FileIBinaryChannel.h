@@ -4,12 +4,14 @@
 
 #include "Conduit/Location.h"
 #include "Quorum/Common/Export.h"
+#include "Quorum/Common/IO/FileBackedChannel.h"
 #include "Quorum/Common/IO/FileShare.h"
 #include "Strata/IBinaryChannel.h"
 
 namespace Quorum::Common::IO {
 
-class QUORUM_COMMON_EXPORT FileIBinaryChannel : public Strata::IBinaryChannel {
+class QUORUM_COMMON_EXPORT FileIBinaryChannel : public Strata::IBinaryChannel,
+                                                public FileBackedChannel {
  public:
   FileIBinaryChannel(const Conduit::Location& location, FileShare share);
   ~FileIBinaryChannel() override;
@@ -21,6 +23,8 @@ class QUORUM_COMMON_EXPORT FileIBinaryChannel : public Strata::IBinaryChannel {
   // the largest unsigned int); 0 for other files, after Close or on error.
   unsigned int GetAvailable() const override;
   void Close() override;
+  /// The descriptor at its own offset; -1 after Close.
+  KernelCopyEnd PrepareKernelCopy() override;
 
  private:
   Conduit::Location location_;

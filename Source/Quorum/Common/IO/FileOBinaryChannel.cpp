@@ -25,8 +25,19 @@ int OpenForWriting(const Conduit::Location& location, bool append) {
 
 FileOBinaryChannel::FileOBinaryChannel(const Conduit::Location& location, bool append, FileShare)
     : location_(location),
-      descriptor_(OpenForWriting(location, append)),
-      buffer_(std::make_unique_for_overwrite<unsigned char[]>(kBufferSize)) {}
+      descriptor_(-1),
+      buffer_(std::make_unique_for_overwrite<unsigned char[]>(kBufferSize)) {
+  // Opened last, so that nothing failing after it can leave it open.
+  descriptor_ = OpenForWriting(location, append);
+}
+
+FileOBinaryChannel::FileOBinaryChannel(int descriptor, const Conduit::Location& location) try
+    : location_(location),
+      descriptor_(descriptor),
+      buffer_(std::make_unique_for_overwrite<unsigned char[]>(kBufferSize)) {
+} catch (...) {
+  ::close(descriptor);
+}
 
 FileOBinaryChannel::~FileOBinaryChannel() {
   try {
@@ -37,7 +48,11 @@ FileOBinaryChannel::~FileOBinaryChannel() {
 }
 
 void FileOBinaryChannel::Write(const unsigned char* data, unsigned int count) {
-  if (descriptor_ < 0) STRATA_THROW(Strata::IOException, "Failed to write: channel is closed.");
+  if (descriptor_ < 0) {
+    STRATA_THROW(Strata::IOException,
+                 Strata::UniString::Format("Failed to write file '%T': channel is closed.",
+                                           location_.ToString()));
+  }
   if (count >= kBufferSize) {
     Flush();
     WriteThrough(data, count);
@@ -68,6 +83,11 @@ void FileOBinaryChannel::Close() {
   descriptor_ = -1;
   if (closed != 0 && errno != EINTR)
     internal::ThrowFileError("close", location_, errno, STRATA_HERE);
+}
+
+FileBackedChannel::KernelCopyEnd FileOBinaryChannel::PrepareKernelCopy() {
+  Flush();
+  return {descriptor_, nullptr};
 }
 
 void FileOBinaryChannel::WriteThrough(const unsigned char* data, unsigned int count) {

@@ -3,21 +3,28 @@
 // the bytes written; with `append` true bytes go after its present end.
 // Close flushes and closes (a second Close does nothing); writing after Close
 // throws Strata::IOException. The destructor closes without reporting errors:
-// call Close to learn whether the bytes reached the file.
+// call Close to learn whether the bytes reached the file. Every exception
+// names the file.
 #pragma once
 
 #include <memory>
 
 #include "Conduit/Location.h"
 #include "Quorum/Common/Export.h"
+#include "Quorum/Common/IO/FileBackedChannel.h"
 #include "Quorum/Common/IO/FileShare.h"
 #include "Strata/OBinaryChannel.h"
 
 namespace Quorum::Common::IO {
 
-class QUORUM_COMMON_EXPORT FileOBinaryChannel : public Strata::OBinaryChannel {
+class QUORUM_COMMON_EXPORT FileOBinaryChannel : public Strata::OBinaryChannel,
+                                                public FileBackedChannel {
  public:
   FileOBinaryChannel(const Conduit::Location& location, bool append, FileShare share);
+  /// Takes over `descriptor`, open for writing, and writes at its offset;
+  /// `location` names the file in messages. Close closes the descriptor, and
+  /// so does the constructor when it throws.
+  FileOBinaryChannel(int descriptor, const Conduit::Location& location);
   ~FileOBinaryChannel() override;
   FileOBinaryChannel(const FileOBinaryChannel&) = delete;
   FileOBinaryChannel& operator=(const FileOBinaryChannel&) = delete;
@@ -25,6 +32,8 @@ class QUORUM_COMMON_EXPORT FileOBinaryChannel : public Strata::OBinaryChannel {
   void Write(const unsigned char* data, unsigned int count) override;
   void Flush() override;
   void Close() override;
+  /// Flushes, then gives the descriptor at its own offset; -1 after Close.
+  KernelCopyEnd PrepareKernelCopy() override;
 
  private:
   void WriteThrough(const unsigned char* data, unsigned int count);

@@ -9,9 +9,11 @@
 #include "Quorum/Server/Mail/ContentDisposition.h"
 #include "Quorum/Server/Mail/ContentDispositionParameters.h"
 #include "Quorum/Server/Mail/Contents/Internal/ContentSection.h"
+#include "Quorum/Server/Mail/DefaultBodyPartContentFactory.h"
 #include "Quorum/Server/Mail/Internal/TypedHeaders.h"
 #include "Quorum/Server/Mail/Parameter.h"
 #include "Quorum/Server/Mail/Parameters.h"
+#include "Strata/IOException.h"
 #include "Strata/IllegalArgumentException.h"
 #include "Strata/Throw.h"
 
@@ -112,6 +114,23 @@ DispositionReading ReadContentDisposition(const Headers& headers) {
     reading.fileName = fileName->GetValue();
   }
   return reading;
+}
+
+// Refuses to write a part whose "Content-Size" header, when present, does
+// not name `size`, the size its content gives: the header would promise
+// bytes other than those that follow.
+void CheckStatedSize(const Headers& headers, const UniString& name, unsigned int size) {
+  const Header* header = headers.Find(BodyPartHeaders::ContentSize);
+  unsigned int stated = 0;
+  if (header == nullptr ||
+      (Common::UnsignedInteger32::Parse(header->GetValue(), stated) && stated == size)) {
+    return;
+  }
+  throw Strata::IOException(
+      UniString::Format("Failed to write body part: '%T': Content-Size header says '%T', "
+                        "content holds %u bytes.",
+                        name, header->GetValue(), size),
+      STRATA_HERE, -7003);
 }
 
 // What "Content-Disposition" says now; nothing when it does not parse.
@@ -327,16 +346,27 @@ void BodyPart::Swap(BodyPart& other) noexcept {
 void BodyPart::Write(Strata::OChannelX& channel) const { Write(channel, name_); }
 
 void BodyPart::Write(Strata::OChannelX& channel, const UniString& name) const {
+  // The size is taken once, before anything is written: a content that
+  // cannot give one, or a header that disagrees with it, leaves nothing of
+  // the part written, and the bytes copied are the bytes the size counts.
+  const unsigned int size = content_.IsNull() ? 0 : content_->GetSize();
+  if (!content_.IsNull()) CheckStatedSize(headers_, name, size);
   channel.WriteUniString(name);
   headers_.Write(channel);
-  Contents::internal::WriteContentSection(content_, channel);
+  Contents::internal::WriteContentSection(content_, size, channel);
 }
 
 void BodyPart::Read(Strata::IChannelX& channel) {
+  DefaultBodyPartContentFactory factory;
+  Read(channel, factory);
+}
+
+void BodyPart::Read(Strata::IChannelX& channel, BodyPartContentFactory& factory) {
   UniString name = channel.ReadUniString();
   Headers headers;
   headers.Read(channel);
-  Strata::Ref<BodyPartContent> content = Contents::internal::ReadContentSection(channel, headers);
+  Strata::Ref<BodyPartContent> content =
+      Contents::internal::ReadContentSection(channel, headers, factory);
   // Everything was read: take it over. The caches stay as they were, marked
   // stale by the cleared bits.
   name_.Swap(name);

@@ -11,6 +11,7 @@
 #pragma once
 
 #include "Quorum/Server/Mail/BodyPartContent.h"
+#include "Quorum/Server/Mail/BodyPartContentFactory.h"
 #include "Quorum/Server/Mail/Disposition.h"
 #include "Quorum/Server/Mail/Export.h"
 #include "Quorum/Server/Mail/Header.h"
@@ -113,14 +114,25 @@ class QUORUM_MAIL_EXPORT BodyPart {
   void Swap(BodyPart& other) noexcept;
 
   // Name, headers, then the content: a bool telling whether one follows, its
-  // size and its raw bytes. Throws Strata::IOException "Failed to write
-  // content." when the content yields fewer bytes than its size.
+  // size and its raw bytes. The content's size is taken once; when the part
+  // has a "Content-Size" header that does not say that size (a part read
+  // with such a header, or a file content whose file changed since), it
+  // throws Strata::IOException "Failed to write body part: '%T':
+  // Content-Size header says '%T', content holds %u bytes." before anything
+  // is written; removing or setting the header rewrites it from the content.
+  // Throws Strata::IOException "Failed to write content." when the content
+  // yields fewer bytes than its size.
   void Write(Strata::OChannelX& channel) const;
   // Reads what Write wrote; the content is made by
   // DefaultBodyPartContentFactory from the headers read. Throws
   // Strata::IOException "Failed to read content." when the channel ends
   // within the content bytes. Unchanged if anything throws.
   void Read(Strata::IChannelX& channel);
+  /// Reads as Read does, with the content made by `factory` from the headers
+  /// read and the size announced (BodyPartContentFactory::CreateForSize).
+  /// Unchanged if anything throws; a content made for the part is then
+  /// dropped.
+  void Read(Strata::IChannelX& channel, BodyPartContentFactory& factory);
 
  private:
   // A collection writes each part under the name it keeps the part by.

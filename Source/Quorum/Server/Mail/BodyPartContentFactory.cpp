@@ -8,4 +8,9 @@ BodyPartContentFactory& BodyPartContentFactory::operator=(const BodyPartContentF
   return *this;
 }
 
+Strata::Ref<BodyPartContent> BodyPartContentFactory::CreateForSize(const Headers& headers,
+                                                                   unsigned int /*size*/) {
+  return Create(headers);
+}
+
 }  // namespace Quorum::Server::Mail

@@ -1,5 +1,7 @@
 // BodyPartContentFactory makes the content object of a body part read from a
-// channel, from the headers read before it. Holds no state.
+// channel, from the headers read before it and the size its content section
+// announces. The base holds no state; a factory is used by one reader at a
+// time unless it says otherwise.
 #pragma once
 
 #include "Quorum/Server/Mail/BodyPartContent.h"
@@ -18,6 +20,11 @@ class QUORUM_MAIL_EXPORT BodyPartContentFactory {
 
   // A new, empty content suited to a body part with `headers`.
   virtual Strata::Ref<BodyPartContent> Create(const Headers& headers) = 0;
+  /// A new, empty content for a body part with `headers` whose content
+  /// section announces `size` bytes, so a factory can choose by size. The
+  /// size comes from the channel and is not checked yet: the channel may end
+  /// before it. Returns Create(headers) unless a factory overrides it.
+  virtual Strata::Ref<BodyPartContent> CreateForSize(const Headers& headers, unsigned int size);
 
  protected:
   BodyPartContentFactory() = default;

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "Quorum/Server/Mail/DefaultBodyPartContentFactory.h"
 #include "Strata/IllegalArgumentException.h"
 #include "Strata/Throw.h"
 
@@ -107,10 +108,15 @@ void BodyParts::Write(Strata::OChannelX& channel) const {
 }
 
 void BodyParts::Read(Strata::IChannelX& channel) {
+  DefaultBodyPartContentFactory factory;
+  Read(channel, factory);
+}
+
+void BodyParts::Read(Strata::IChannelX& channel, BodyPartContentFactory& factory) {
   BodyParts read;
   for (unsigned int count = channel.ReadUnsignedInt(); count > 0; --count) {
     auto part = Strata::MakeRef<BodyPart>();
-    part->Read(channel);
+    part->Read(channel, factory);
     read.table_.Set(part->GetName(), std::move(part));
   }
   Swap(read);

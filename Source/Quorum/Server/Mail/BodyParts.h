@@ -13,6 +13,7 @@
 #pragma once
 
 #include "Quorum/Server/Mail/BodyPart.h"
+#include "Quorum/Server/Mail/BodyPartContentFactory.h"
 #include "Quorum/Server/Mail/Export.h"
 #include "Strata/ConstForwardContainerIterator.h"
 #include "Strata/HashTable.h"
@@ -82,6 +83,9 @@ class QUORUM_MAIL_EXPORT BodyParts {
   // later part replaces an earlier one of the same name in its place).
   // Unchanged if it throws.
   void Read(Strata::IChannelX& channel);
+  /// Reads as Read does, each part's content made by `factory`
+  /// (BodyPart::Read with a factory). Unchanged if it throws.
+  void Read(Strata::IChannelX& channel, BodyPartContentFactory& factory);
 
  private:
   Strata::HashTable<Strata::UniString, Strata::Ref<BodyPart>> table_;

@@ -3,6 +3,7 @@
 #include <optional>
 #include <utility>
 
+#include "Quorum/Server/Mail/DefaultBodyPartContentFactory.h"
 #include "Quorum/Server/Mail/Internal/TypedHeaders.h"
 #include "Quorum/Server/Mail/MailException.h"
 #include "Quorum/Server/Mail/MailFlags.h"
@@ -359,13 +360,18 @@ void Mail::Write(Strata::OChannelX& channel) const {
 }
 
 void Mail::Read(Strata::IChannelX& channel) {
+  DefaultBodyPartContentFactory factory;
+  Read(channel, factory);
+}
+
+void Mail::Read(Strata::IChannelX& channel, BodyPartContentFactory& factory) {
   MailId id;
   Headers headers;
   BodyParts bodyParts;
   Flags flags;
   id.Read(channel);
   headers.Read(channel);
-  bodyParts.Read(channel);
+  bodyParts.Read(channel, factory);
   flags.Read(channel);
   std::swap(id_, id);
   TypedOf(headers_, parsedFlags_).Exchange(headers);

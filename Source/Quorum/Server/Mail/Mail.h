@@ -16,6 +16,7 @@
 #pragma once
 
 #include "Quorum/Server/Mail/AddressList.h"
+#include "Quorum/Server/Mail/BodyPartContentFactory.h"
 #include "Quorum/Server/Mail/BodyParts.h"
 #include "Quorum/Server/Mail/Date.h"
 #include "Quorum/Server/Mail/Export.h"
@@ -102,9 +103,12 @@ class QUORUM_MAIL_EXPORT Mail {
   const AddressList& GetTo();
   void SetTo(const AddressList& to);
   const Importance& GetImportance();
-  // Writes the header for every level, Normal included. Throws
-  // Strata::IllegalArgumentException "Invalid importance: importance has no
-  // text." for a number outside Low, Normal and High, changing nothing.
+  // Like every setter, does nothing when the header already says the level,
+  // so on a mail without the header Normal writes nothing; otherwise it
+  // writes the level's word, Normal included, in the header's place
+  // (appended when absent). Throws Strata::IllegalArgumentException "Invalid
+  // importance: importance has no text." for a number outside Low, Normal
+  // and High, changing nothing.
   void SetImportance(const Importance& importance);
   const Date& GetReceived();
   // A date of 0 or less removes the header.
@@ -142,6 +146,10 @@ class QUORUM_MAIL_EXPORT Mail {
   // Reads all four into temporaries and replaces this mail's only when all
   // were read; then every typed value is parsed again on first use.
   void Read(Strata::IChannelX& channel);
+  /// Reads as Read does, each body part's content made by `factory`, for
+  /// example a SpillingBodyPartContentFactory that keeps large contents in
+  /// temporary files. Unchanged if it throws.
+  void Read(Strata::IChannelX& channel, BodyPartContentFactory& factory);
 
  private:
   // The shared steps of the setters of the address lists and the dates;

@@ -270,3 +270,41 @@ TEST(BodyPart, ShortContentFailsToWriteAndTruncatedChannelsLeaveThePartUnchanged
   }
   EXPECT_EQ(part, old);
 }
+
+// A file that changed under its part would send its old Content-Size before
+// bytes of another count; such a part, and one read with a header at odds
+// with its content, is refused before a byte of it is written.
+TEST(BodyPart, WriteRefusesAContentSizeHeaderThatDisagreesWithTheContent) {
+  TemporaryFolder folder;
+  WriteFile(folder / "data", Pattern(5000));
+  const auto file = Strata::MakeRef<FileContent>(Conduit::Location(folder / "data"));
+  const BodyPart part("att.bin", Headers(), file);
+  const auto refusal = [&](const BodyPart& written) {
+    Bytes bytes;
+    const std::string fault = FaultOf<Strata::IOException>(
+        [&] { bytes = WrittenBy([&](Strata::OChannelX& channel) { written.Write(channel); }); });
+    EXPECT_TRUE(bytes.empty());
+    return fault;
+  };
+  const auto says = [](const char* name, const char* header, unsigned int size) {
+    return "Failed to write body part: '" + std::string(name) + "': Content-Size header says '" +
+           header + "', content holds " + std::to_string(size) +
+           " bytes. (Source/Quorum/Server/Mail/BodyPart.cpp, -7003)";
+  };
+  WriteFile(folder / "data", Pattern(10));
+  EXPECT_EQ(refusal(part), says("att.bin", "5000", 10));
+  std::filesystem::remove(folder / "data");
+  EXPECT_EQ(refusal(part), says("att.bin", "5000", 0));
+
+  Bytes stated = WrittenAs("p", 1u, "content-size", "4x");
+  stated.insert(stated.end(), {1, 0, 0, 0, 2, 'h', 'i'});
+  BodyPart read;
+  ReadFrom(stated, read);
+  EXPECT_EQ(refusal(read), says("p", "4x", 2));
+  // Without the header, or once it is rewritten from the content, it writes.
+  read.SetHeader("Content-Size", "anything");
+  EXPECT_EQ(RoundTrip(read), read);
+  read.SetHeaders(Headers());
+  EXPECT_EQ(read.GetHeaderCount(), 0u);
+  EXPECT_EQ(RoundTrip(read), read);
+}

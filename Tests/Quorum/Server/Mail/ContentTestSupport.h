@@ -40,6 +40,18 @@ struct TemporaryFolder {
   std::error_code ignored;
 };
 
+// How many descriptors of this process are open on files in `folder`,
+// unnamed or unlinked ones included.
+inline int OpenFilesIn(const TemporaryFolder& folder) {
+  int count = 0;
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd", error)) {
+    const std::string target = std::filesystem::read_symlink(entry.path(), error).string();
+    if (!error && target.rfind(folder.path + "/", 0) == 0) ++count;
+  }
+  return count;
+}
+
 inline Bytes Of(const std::string& text) { return Bytes(text.begin(), text.end()); }
 
 // `count` bytes that repeat only every 251 bytes, so misplaced pieces show.

@@ -106,7 +106,9 @@ TEST(MailInterop, WholeValueReadsAreAllOrNothing) {
 
   TemporaryFolder folder;
   Headers target = kept;
-  EXPECT_THROW(Strata::ReadFromFile(folder / "missing", target), Strata::IOException);
+  EXPECT_EQ(
+      MessageOf<Strata::IOException>([&] { Strata::ReadFromFile(folder / "missing", target); }),
+      "Failed to open the file for reading: " + (folder / "missing").string() + ".");
   for (const auto& input : refused) {
     const auto* first = reinterpret_cast<const unsigned char*>(input.data());
     WriteFile(folder / "refused", Bytes(first, first + input.size()));
@@ -114,7 +116,9 @@ TEST(MailInterop, WholeValueReadsAreAllOrNothing) {
     EXPECT_THROW(Strata::ReadFromFile(folder / "refused", empty), Strata::IOException);
     EXPECT_TRUE(empty.IsEmpty());
   }
-  EXPECT_THROW(Strata::WriteToFile(kept, folder / "no" / "such"), Strata::IOException);
+  EXPECT_EQ(
+      MessageOf<Strata::IOException>([&] { Strata::WriteToFile(kept, folder / "no" / "such"); }),
+      "Failed to open the file for writing: " + (folder / "no" / "such").string() + ".");
   std::stringstream truncated(std::string(reinterpret_cast<const char*>(bytes.data()), 5));
   EXPECT_THROW(Strata::ReadFromStream(truncated, target), Strata::IOException);
   EXPECT_EQ(target, kept);

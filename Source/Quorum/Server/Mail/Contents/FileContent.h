@@ -3,6 +3,14 @@
 // streamed from and to the file, never loaded whole. A missing file reads as
 // an empty content. Clones and copies name the same file; nothing
 // coordinates their channels. Not thread-safe.
+//
+// A body part holding it takes the file's size once when written: a part
+// whose "Content-Size" header no longer says that size (the file changed
+// since the part was built) is refused before anything is written; a file
+// that shrinks during the copy fails the write, one that grows is cut at the
+// size. A file rewritten in place during the copy can still give a torn mix
+// of old and new bytes: replace a file by writing a new one and renaming it
+// over the old.
 #pragma once
 
 #include "Conduit/Location.h"

@@ -4,8 +4,8 @@
 #include <cstdint>
 
 #include "Quorum/Common/IO/BinaryChannelUtilities.h"
-#include "Quorum/Server/Mail/DefaultBodyPartContentFactory.h"
 #include "Strata/IOException.h"
+#include "Strata/IllegalArgumentException.h"
 #include "Strata/Throw.h"
 
 namespace Quorum::Server::Mail::Contents::internal {
@@ -24,10 +24,8 @@ void CloseAfterFailure(const Strata::Ref<Strata::IBinaryChannel>& channel) noexc
 
 }  // namespace
 
-void WriteContentSection(const Strata::Ref<BodyPartContent>& content, Strata::OChannelX& channel) {
-  // The size comes first, so a content that cannot give one (a file of 4 GiB
-  // or more) leaves nothing of the section written.
-  const unsigned int size = content.IsNull() ? 0 : content->GetSize();
+void WriteContentSection(const Strata::Ref<BodyPartContent>& content, unsigned int size,
+                         Strata::OChannelX& channel) {
   channel.WriteBool(!content.IsNull());
   if (content.IsNull()) return;
   channel.WriteUnsignedInt(size);
@@ -47,11 +45,16 @@ void WriteContentSection(const Strata::Ref<BodyPartContent>& content, Strata::OC
   }
 }
 
-Strata::Ref<BodyPartContent> ReadContentSection(Strata::IChannelX& channel,
-                                                const Headers& headers) {
+Strata::Ref<BodyPartContent> ReadContentSection(Strata::IChannelX& channel, const Headers& headers,
+                                                BodyPartContentFactory& factory) {
   if (!channel.ReadBool()) return {};
-  Strata::Ref<BodyPartContent> content = DefaultBodyPartContentFactory().Create(headers);
+  // The size is read before the content is made, so the factory can choose
+  // by it; the bytes on the channel are the same either way.
   const unsigned int size = channel.ReadUnsignedInt();
+  Strata::Ref<BodyPartContent> content = factory.CreateForSize(headers, size);
+  if (content.IsNull()) {
+    STRATA_THROW(Strata::IllegalArgumentException, "Invalid content factory: content is null.");
+  }
   if (size == 0) return content;
   // Room is made once, but only for the bytes the input channel says it can
   // deliver, so an untrusted size allocates nothing it cannot fill. A channel

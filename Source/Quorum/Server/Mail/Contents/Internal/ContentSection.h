@@ -5,6 +5,7 @@
 #pragma once
 
 #include "Quorum/Server/Mail/BodyPartContent.h"
+#include "Quorum/Server/Mail/BodyPartContentFactory.h"
 #include "Strata/IChannelX.h"
 #include "Strata/OChannelX.h"
 #include "Strata/Ref.h"
@@ -15,16 +16,21 @@ class Headers;
 
 namespace Contents::internal {
 
-// Throws Strata::IOException "Failed to write content." (code -7003) when the
-// content yields fewer bytes than its size; what was written stays written.
-// What the content's GetSize throws leaves before anything is written.
-void WriteContentSection(const Strata::Ref<BodyPartContent>& content, Strata::OChannelX& channel);
+// Writes `content` as holding `size` bytes, the size its GetSize gave (taken
+// once by the caller; ignored for an empty reference). Throws
+// Strata::IOException "Failed to write content." (code -7003) when the
+// content yields fewer bytes; what was written stays written. A content that
+// yields more is cut at `size`.
+void WriteContentSection(const Strata::Ref<BodyPartContent>& content, unsigned int size,
+                         Strata::OChannelX& channel);
 
-// The content that follows on `channel`, made by DefaultBodyPartContentFactory
-// from `headers`, or an empty reference when none follows. Throws
+// The content that follows on `channel`, made by `factory` from `headers` and
+// the size read, or an empty reference when none follows. Throws
 // Strata::IOException "Failed to read content." (code -7003) when the channel
-// ends within the content bytes.
-Strata::Ref<BodyPartContent> ReadContentSection(Strata::IChannelX& channel, const Headers& headers);
+// ends within the content bytes, and Strata::IllegalArgumentException when
+// the factory makes no content; the content made is then dropped unfilled.
+Strata::Ref<BodyPartContent> ReadContentSection(Strata::IChannelX& channel, const Headers& headers,
+                                                BodyPartContentFactory& factory);
 
 }  // namespace Contents::internal
 }  // namespace Quorum::Server::Mail
