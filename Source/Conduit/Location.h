@@ -3,6 +3,8 @@
 // file-system access).
 #pragma once
 
+#include "Strata/RequiresCxx20.h"
+
 #include <filesystem>
 
 #include "Conduit/Export.h"

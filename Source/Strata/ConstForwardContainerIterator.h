@@ -4,6 +4,8 @@
 // The view is invalidated by any change to the container it came from.
 #pragma once
 
+#include "Strata/RequiresCxx20.h"
+
 #include <span>
 
 namespace Strata {

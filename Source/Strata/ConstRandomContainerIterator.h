@@ -2,6 +2,8 @@
 // for loop. The view is invalidated by any change to the array.
 #pragma once
 
+#include "Strata/RequiresCxx20.h"
+
 namespace Strata {
 
 template <typename T>

@@ -3,6 +3,8 @@
 // wrapped channel must outlive this one; the byte stream is left unchanged.
 #pragma once
 
+#include "Strata/RequiresCxx20.h"
+
 #include <cstdint>
 
 #include "Strata/Export.h"

@@ -10,6 +10,8 @@
 // header includes none of them.
 #pragma once
 
+#include "Strata/RequiresCxx20.h"
+
 #if __has_include(<fmt/format.h>)
 
 #include <fmt/format.h>

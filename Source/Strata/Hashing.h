@@ -8,6 +8,8 @@
 // declares one too.
 #pragma once
 
+#include "Strata/RequiresCxx20.h"
+
 #include <cstddef>
 #include <functional>
 

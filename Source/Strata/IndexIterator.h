@@ -5,6 +5,8 @@
 // names, it is invalidated by any change to the container.
 #pragma once
 
+#include "Strata/RequiresCxx20.h"
+
 #include <compare>
 #include <cstddef>
 #include <iterator>

@@ -7,6 +7,8 @@
 // returns the raw pointer, null for an empty Ref, without throwing.
 #pragma once
 
+#include "Strata/RequiresCxx20.h"
+
 #include <concepts>
 #include <memory>
 #include <utility>

@@ -9,6 +9,8 @@
 // exception records where it came from.
 #pragma once
 
+#include "Strata/RequiresCxx20.h"
+
 #include <exception>
 #include <memory>
 #include <string>

@@ -4,6 +4,8 @@
 // finds it there.
 #pragma once
 
+#include "Strata/RequiresCxx20.h"
+
 #include <concepts>
 #include <iosfwd>
 

@@ -5,6 +5,8 @@
 // a const char* or a Strata::UniString (see UniString::Format).
 #pragma once
 
+#include "Strata/RequiresCxx20.h"
+
 #define STRATA_HERE __FILE__, static_cast<unsigned int>(__LINE__)
 
 #define STRATA_THROW(Type, message) throw Type((message), STRATA_HERE)

@@ -3,6 +3,8 @@
 // Every int is a legal date; dates compare as signed numbers. A value type.
 #pragma once
 
+#include "Strata/RequiresCxx20.h"
+
 #include <compare>
 #include <utility>
 

@@ -4,6 +4,8 @@
 // A value type, not thread-safe.
 #pragma once
 
+#include "Strata/RequiresCxx20.h"
+
 #include <cstdint>
 
 #include "Quorum/Server/Mail/Export.h"

@@ -4,6 +4,8 @@
 // text and still compares by its number. A value type.
 #pragma once
 
+#include "Strata/RequiresCxx20.h"
+
 #include <compare>
 #include <utility>
 
