@@ -5,13 +5,15 @@
 
 int main() {
   using namespace Quorum::Server::Mail;
-  Mail mail;
-  mail.SetSubject("Quarterly report");
+  Mail mail(MailId("mail-0001"));  // valid with an id, a From and a To
   mail.SetFrom(AddressList().Append(Address(MailboxId("Projects:Inbox:ann"), "Ann")));
-  mail.GetFlags().Set("\\Seen");
+  mail.SetTo(AddressList().Append(Address(MailboxId("Projects:Inbox:bob"), "Bob")));
+  mail.SetSubject("Quarterly report");
+  mail.SetRead(true);  // stores the flag MailFlags::Read
 
   const std::vector<std::byte> bytes = Strata::ToBytes(mail);  // the channel form
   Mail copy = Strata::FromBytes<Mail>(bytes);
-  std::cout << copy.GetSubject() << " from " << copy.GetFrom() << '\n';
-  return copy == mail ? 0 : 1;
+  std::cout << copy.GetId() << ": " << copy.GetSubject() << " from " << copy.GetFrom() << " to "
+            << copy.GetTo() << (copy.IsRead() ? ", read" : ", unread") << '\n';
+  return copy.IsValid() && copy == mail ? 0 : 1;
 }

@@ -8,7 +8,7 @@ set(quorum_package QuorumMailboxManagerCommon)
 set(quorum_cmake_dir "${CMAKE_INSTALL_LIBDIR}/cmake/${quorum_package}")
 set(quorum_library_name Quorum.Server.MailboxManager.Common)
 
-install(TARGETS QuorumMailboxManagerCommon Strata ConduitLocation QuorumCommon QuorumCommons
+install(TARGETS QuorumMailboxManagerCommon
   EXPORT ${quorum_package}Targets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
@@ -30,8 +30,19 @@ else()
   set(quorum_config_dependencies "include(CMakeFindDependencyMacro)\nfind_dependency(ICU COMPONENTS uc)\n")
   set(quorum_pc_requires_private "Requires.private: icu-uc\n")
 endif()
-file(CONFIGURE OUTPUT "${PROJECT_BINARY_DIR}/${quorum_package}Config.cmake" CONTENT
-  "${quorum_config_dependencies}include(\"\${CMAKE_CURRENT_LIST_DIR}/${quorum_package}Targets.cmake\")\n" @ONLY)
+# The former per-layer names, as in the build tree (Source/CMakeLists.txt):
+# targets of the package's namespace that stand for the one library.
+file(CONFIGURE OUTPUT "${PROJECT_BINARY_DIR}/${quorum_package}Config.cmake" CONTENT [=[
+@quorum_config_dependencies@include("${CMAKE_CURRENT_LIST_DIR}/@quorum_package@Targets.cmake")
+foreach(_quorum_layer IN ITEMS Strata Conduit Common Commons)
+  if(NOT TARGET Quorum::${_quorum_layer})
+    add_library(Quorum::${_quorum_layer} INTERFACE IMPORTED)
+    set_target_properties(Quorum::${_quorum_layer} PROPERTIES
+      INTERFACE_LINK_LIBRARIES Quorum::MailboxManagerCommon)
+  endif()
+endforeach()
+unset(_quorum_layer)
+]=] @ONLY)
 write_basic_package_version_file("${PROJECT_BINARY_DIR}/${quorum_package}ConfigVersion.cmake"
   COMPATIBILITY SameMajorVersion)
 install(FILES

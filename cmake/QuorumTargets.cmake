@@ -38,10 +38,12 @@ set(QUORUM_INSTALL_INCLUDEDIR "${CMAKE_INSTALL_INCLUDEDIR}/QuorumMailboxManagerC
 
 # quorum_write_umbrella(<output> <folder> <headers>) writes a header that
 # includes every header of <headers> lying below <folder>/ (a path relative to
-# Source/ or to the generated include directory). The file is rewritten only
+# Source/ or to the generated include directory), after the language check
+# that every public header includes first. The file is rewritten only
 # when its content changes.
 function(quorum_write_umbrella output folder headers)
   set(lines "// Generated: includes every public header below ${folder}/.\n#pragma once\n\n")
+  string(APPEND lines "#include \"Strata/RequiresCxx20.h\"\n\n")
   set(included)
   foreach(header IN LISTS headers)
     string(REGEX REPLACE "^.*/(Source|GeneratedInclude)/" "" relative "${header}")

@@ -1,5 +1,6 @@
 #include "Conduit/Location.h"
 
+#include <ostream>
 #include <string>
 
 namespace Conduit {
@@ -20,6 +21,10 @@ Strata::UniString Location::ToString() const {
   const std::u8string text = path_.u8string();
   return Strata::UniString(reinterpret_cast<const char*>(text.data()),
                            static_cast<unsigned int>(text.size()), Strata::CharacterCode::UTF8);
+}
+
+std::ostream& operator<<(std::ostream& out, const Location& location) {
+  return out << location.ToString();
 }
 
 }  // namespace Conduit

@@ -1,7 +1,6 @@
-// CountingIBinaryChannel passes the bytes of another input channel through
-// and counts them, so a reader knows the offset of what it reads next. The
-// wrapped channel must outlive this one; the byte stream is left unchanged.
 #pragma once
+
+#include "Strata/RequiresCxx20.h"
 
 #include <cstdint>
 
@@ -10,15 +9,24 @@
 
 namespace Strata {
 
+/// Passes the bytes of another input channel through and counts them, so a
+/// reader knows the offset of what it reads next.
+///
+/// The wrapped channel must outlive this one; the byte stream is left
+/// unchanged.
 class STRATA_EXPORT CountingIBinaryChannel : public IBinaryChannel {
  public:
+  /// Reads from `channel`, which this channel does not own.
   explicit CountingIBinaryChannel(IBinaryChannel& channel) noexcept : channel_(&channel) {}
 
+  /// Reads from the wrapped channel and counts what it delivers.
   unsigned int Read(unsigned char* data, unsigned int count) override;
+  /// The wrapped channel's.
   unsigned int GetAvailable() const override { return channel_->GetAvailable(); }
+  /// Closes the wrapped channel.
   void Close() override { channel_->Close(); }
 
-  // Bytes delivered so far by Read.
+  /// Bytes delivered so far by Read.
   std::uint64_t GetPosition() const noexcept { return position_; }
 
  private:

@@ -1,40 +1,52 @@
-// The shape every exception class of this project shares, written once.
-//
-// STRATA_DECLARE_EXCEPTION(EXPORT, Name, Base, DefaultCode) declares a class
-// deriving publicly and virtually from Base with the four constructor forms
-//   (UniString message, file, line, cause, code = DefaultCode)
-//   (UniString message, file, line, code = DefaultCode)
-//   (const char* message, file, line, cause, code = DefaultCode)
-//   (const char* message = null, file = null, line = 0, code = DefaultCode)
-// the last of which is also the default constructor, plus copy, move (which
-// copies, so the source keeps its state), assignment, GetName and Clone.
-// Every base is virtual, so the most derived class initialises the single
-// StrataException part directly.
-// STRATA_DEFINE_EXCEPTION(Name) defines the members in a .cpp.
 #pragma once
+
+/// \file
+/// The shape every exception class of this project shares, written once.
 
 #include "Strata/StrataException.h"
 
+/// Declares the exception class `Name`, deriving publicly and virtually from
+/// `Base`, whose constructors take `DefaultCode` as the error code unless
+/// given another, and export it with `EXPORT`.
+///
+/// The class has four constructor forms, the last of which is also the
+/// default constructor: (UniString message, file, line, cause, code),
+/// (UniString message, file, line, code), (const char* message, file, line,
+/// cause, code) and (const char* message = null, file = null, line = 0,
+/// code); plus copy, move (which copies, so the source keeps its state),
+/// assignment, GetName and Clone. Every base is virtual, so the most derived
+/// class initialises the single StrataException part directly. Raise it with
+/// STRATA_THROW (Strata/Throw.h); STRATA_DEFINE_EXCEPTION defines the members
+/// in a source file.
 #define STRATA_DECLARE_EXCEPTION(EXPORT, Name, Base, DefaultCode)                             \
   class EXPORT Name : public virtual Base {                                                   \
    public:                                                                                    \
+    /** A message, the source file and line that raise it, and its cause (cloned). */         \
     Name(const ::Strata::UniString& message, const char* sourceFile, unsigned int sourceLine, \
          const ::Strata::StrataException& cause, int errorCode = DefaultCode);                \
+    /** A message and the source file and line that raise it; no cause. */                    \
     Name(const ::Strata::UniString& message, const char* sourceFile, unsigned int sourceLine, \
          int errorCode = DefaultCode);                                                        \
+    /** A UTF-8 message, the source file and line that raise it, and its cause (cloned). */   \
     Name(const char* message, const char* sourceFile, unsigned int sourceLine,                \
          const ::Strata::StrataException& cause, int errorCode = DefaultCode);                \
+    /** A UTF-8 message and the source file and line; null or 0 means none. */                \
     Name(const char* message = nullptr, const char* sourceFile = nullptr,                     \
          unsigned int sourceLine = 0, int errorCode = DefaultCode);                           \
+    /** Copies clone the cause; the move constructor copies too, so the source keeps its      \
+        state, while move assignment takes it. */                                             \
+    /**@{*/                                                                                   \
     Name(const Name& other);                                                                  \
     Name(Name&& other);                                                                       \
     Name& operator=(const Name& other);                                                       \
     Name& operator=(Name&& other) noexcept;                                                   \
+    /**@}*/                                                                                   \
     ~Name() override;                                                                         \
     const char* GetName() const override;                                                     \
     ::Strata::StrataException* Clone() const override;                                        \
   }
 
+/// Defines the members STRATA_DECLARE_EXCEPTION declares, in a source file.
 #define STRATA_DEFINE_EXCEPTION(Name)                                                             \
   Name::Name(const ::Strata::UniString& message, const char* sourceFile, unsigned int sourceLine, \
              const ::Strata::StrataException& cause, int errorCode)                               \

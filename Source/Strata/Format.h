@@ -1,14 +1,18 @@
-// fmt::formatter for UniString and for every value of this library with a
-// ToString() form, when {fmt} is available: fmt::format("{}", mailId) gives
-// the UTF-8 text, and the string format specifiers (width, fill, alignment)
-// apply to it. The library itself does not use {fmt}; a program that
-// includes this header links {fmt} itself.
-//
-// Each type is specialised for itself alone (STRATA_FORMAT_AS_TEXT), so a
-// client's own formatters for a concept of theirs, and {fmt}'s formatter for
-// ranges, leave these types alone. The types are only declared here: this
-// header includes none of them.
 #pragma once
+
+/// \file
+/// fmt::formatter for UniString and for every value of this library with a
+/// ToString() form, when {fmt} is available: fmt::format("{}", mailId) gives
+/// the UTF-8 text, and the string format specifiers (width, fill, alignment)
+/// apply to it. The library itself does not use {fmt}; a program that
+/// includes this header links {fmt} itself.
+///
+/// Each type is specialised for itself alone (STRATA_FORMAT_AS_TEXT), so a
+/// client's own formatters for a concept of theirs, and {fmt}'s formatter for
+/// ranges, leave these types alone. The types are only declared here: this
+/// header includes none of them.
+
+#include "Strata/RequiresCxx20.h"
 
 #if __has_include(<fmt/format.h>)
 
@@ -18,6 +22,7 @@
 #include <string_view>
 #include <type_traits>
 
+#include "Quorum/Server/Mail/TextOutput.h"  // declares the mail values with a text form
 #include "Strata/UniString.h"
 
 namespace Strata::internal {
@@ -38,7 +43,8 @@ struct TextFormatter : fmt::formatter<std::string_view, char> {
 
 }  // namespace Strata::internal
 
-// fmt::formatter<Type> by Type's text form; at global scope, once per type.
+/// Specialises fmt::formatter<Type> by Type's text form; at global scope, once
+/// per type.
 #define STRATA_FORMAT_AS_TEXT(Type) \
   template <>                       \
   struct fmt::formatter<Type, char> : ::Strata::internal::TextFormatter<Type> {}
@@ -46,30 +52,6 @@ struct TextFormatter : fmt::formatter<std::string_view, char> {
 namespace Conduit {
 class Location;
 }  // namespace Conduit
-
-namespace Quorum::Server::Mail {
-class Address;
-class AddressList;
-class ClientId;
-class ContentDisposition;
-class Date;
-class Disposition;
-class Flag;
-class Flags;
-class Header;
-class Headers;
-class Importance;
-class MailId;
-class MailboxAccess;
-class MailboxId;
-class MailboxName;
-class MailboxNamespace;
-class MailboxSessionId;
-class MailboxSessionInfo;
-class OwnerId;
-class Parameter;
-class Parameters;
-}  // namespace Quorum::Server::Mail
 
 STRATA_FORMAT_AS_TEXT(Strata::UniString);
 STRATA_FORMAT_AS_TEXT(Conduit::Location);

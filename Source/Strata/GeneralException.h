@@ -1,4 +1,3 @@
-// Base of the general-purpose exceptions.
 #pragma once
 
 #include "Strata/ExceptionDeclaration.h"
@@ -6,6 +5,7 @@
 
 namespace Strata {
 
+/// Base of the general-purpose exceptions. Default error code -1.
 STRATA_DECLARE_EXCEPTION(STRATA_EXPORT, GeneralException, StrataException, -1);
 
 }  // namespace Strata

@@ -1,4 +1,3 @@
-// Helpers over input byte channels.
 #pragma once
 
 #include "Strata/Export.h"
@@ -6,10 +5,11 @@
 
 namespace Strata {
 
+/// Helpers over input byte channels.
 class STRATA_EXPORT IBinaryChannelUtilities {
  public:
-  // Reads until `count` bytes have come or the channel ends; returns the
-  // number read (less than `count` only at the end).
+  /// Reads until `count` bytes have come or the channel ends; returns the
+  /// number read (less than `count` only at the end).
   static unsigned int ReadFully(IBinaryChannel& channel, unsigned char* data, unsigned int count);
 };
 

@@ -1,4 +1,3 @@
-// A channel, file or stream failed, or its data was malformed or truncated.
 #pragma once
 
 #include "Strata/ExceptionDeclaration.h"
@@ -6,6 +5,8 @@
 
 namespace Strata {
 
+/// A channel, file or stream failed, or its data was malformed or truncated.
+/// Default error code -36.
 STRATA_DECLARE_EXCEPTION(STRATA_EXPORT, IOException, GeneralException, -36);
 
 }  // namespace Strata

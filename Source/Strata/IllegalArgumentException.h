@@ -1,4 +1,3 @@
-// An argument broke the documented precondition of an operation.
 #pragma once
 
 #include "Strata/ExceptionDeclaration.h"
@@ -6,6 +5,7 @@
 
 namespace Strata {
 
+/// An argument broke the documented precondition of an operation. Default error code -50.
 STRATA_DECLARE_EXCEPTION(STRATA_EXPORT, IllegalArgumentException, GeneralException, -50);
 
 }  // namespace Strata

@@ -1,4 +1,3 @@
-// An index or reference outside the legal range.
 #pragma once
 
 #include "Strata/ExceptionDeclaration.h"
@@ -6,6 +5,7 @@
 
 namespace Strata {
 
+/// An index or reference outside the legal range. Default error code -50.
 STRATA_DECLARE_EXCEPTION(STRATA_EXPORT, IllegalReferenceException, GeneralException, -50);
 
 }  // namespace Strata

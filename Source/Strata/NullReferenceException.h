@@ -1,4 +1,3 @@
-// An empty counted reference was dereferenced.
 #pragma once
 
 #include "Strata/ExceptionDeclaration.h"
@@ -6,6 +5,7 @@
 
 namespace Strata {
 
+/// An empty counted reference was dereferenced. Default error code -50.
 STRATA_DECLARE_EXCEPTION(STRATA_EXPORT, NullReferenceException, GeneralException, -50);
 
 }  // namespace Strata

@@ -1,4 +1,3 @@
-// Helpers over output byte channels.
 #pragma once
 
 #include "Strata/Export.h"
@@ -7,9 +6,10 @@
 
 namespace Strata {
 
+/// Helpers over output byte channels.
 class STRATA_EXPORT OBinaryChannelUtilities {
  public:
-  // Writes exactly the UTF-8 bytes of `text`: no length, no terminator.
+  /// Writes exactly the UTF-8 bytes of `text`: no length, no terminator.
   static void WriteUniStringAsUTF8(OBinaryChannel& channel, const UniString& text);
 };
 

@@ -1,4 +1,3 @@
-// Memory or another resource could not be obtained.
 #pragma once
 
 #include "Strata/ExceptionDeclaration.h"
@@ -6,6 +5,7 @@
 
 namespace Strata {
 
+/// Memory or another resource could not be obtained. Default error code -108.
 STRATA_DECLARE_EXCEPTION(STRATA_EXPORT, OutOfMemoryException, GeneralException, -108);
 
 }  // namespace Strata

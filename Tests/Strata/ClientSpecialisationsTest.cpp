@@ -1,12 +1,15 @@
 // A client library that, as many do, specialises std::hash and
-// fmt::formatter for every type of a concept of its own, a concept that the
-// values of this library meet too. This file compiles only while this
-// library specialises them for its own types alone.
+// fmt::formatter, and declares operator<<, for every type of a concept of its
+// own, a concept that the values of this library meet too. This file
+// compiles only while this library specialises them, and declares its
+// operator<<, for its own types alone.
 #include <gtest/gtest.h>
 
 #include <concepts>
 #include <cstddef>
 #include <functional>
+#include <ostream>
+#include <sstream>
 #include <string>
 #include <unordered_set>
 
@@ -27,6 +30,24 @@ struct Key {
   std::string ToString() const { return "key"; }
   bool operator==(const Key&) const = default;
 };
+
+template <Printable T>
+std::ostream& operator<<(std::ostream& out, const T& value) {
+  return out << value.ToString();
+}
+
+// Streams as the client's own code does, where its operator<< is in scope.
+template <typename T>
+concept Streamable = requires(std::ostream& out, const T& value) {
+  out << value;
+};
+
+template <typename... T>
+std::string Streamed(const T&... values) {
+  std::ostringstream out;
+  ((out << values << ' '), ...);
+  return out.str();
+}
 
 }  // namespace Client
 
@@ -74,6 +95,16 @@ static_assert(kFormattedByTheLibrary<Strata::UniString, Conduit::Location, Addre
                                      MailboxSessionInfo, OwnerId, Parameter, Parameters>);
 #endif
 
+// Every value with a text form streams, also where the client's blanket
+// operator<< is in scope.
+template <typename... T>
+constexpr bool kStreamedByTheLibrary = (Client::Streamable<T> && ...);
+static_assert(kStreamedByTheLibrary<Strata::UniString, Conduit::Location, Address, AddressList,
+                                    ClientId, ContentDisposition, Date, Disposition, Flag, Flags,
+                                    Header, Headers, Importance, MailId, MailboxAccess, MailboxId,
+                                    MailboxName, MailboxNamespace, MailboxSessionId,
+                                    MailboxSessionInfo, OwnerId, Parameter, Parameters>);
+
 }  // namespace
 
 TEST(ClientSpecialisations, LiveBesideTheLibrarysOwn) {
@@ -81,6 +112,10 @@ TEST(ClientSpecialisations, LiveBesideTheLibrarysOwn) {
   EXPECT_EQ(std::hash<MailId>{}(MailId("m")), MailId("m").GenerateHashValue());
   const std::unordered_set<MailId> ids = {MailId("a"), MailId("b"), MailId("a")};
   EXPECT_EQ(ids.size(), 2u);
+  // The numbered values print their text, not their number.
+  EXPECT_EQ(Client::Streamed(Client::Key{}, MailId("m"), Importance(Importance::Low), Date(5),
+                             Strata::UniString("u"), Conduit::Location("/a")),
+            "key m low 5 u /a ");
 #ifdef QUORUM_TEST_FMT
   Flags flags;
   flags.Set("Read").Set("Draft");

@@ -1,5 +1,3 @@
-// Reports a caught exception on the debug output (standard error) in debug
-// builds; in release builds (NDEBUG) it prints nothing. Never throws.
 #pragma once
 
 #include "Quorum/Common/Export.h"
@@ -7,6 +5,8 @@
 
 namespace Quorum::Common {
 
+/// Reports a caught exception on the debug output (standard error) in debug
+/// builds; in release builds (NDEBUG) it prints nothing. Never throws.
 QUORUM_COMMON_EXPORT void DebugPrintEx(const Strata::StrataException& exception) noexcept;
 
 }  // namespace Quorum::Common

@@ -1,5 +1,3 @@
-// Comparing two body part contents failed; the cause says why.
-// Default error code -7003; see Strata/ExceptionDeclaration.h for the members.
 #pragma once
 
 #include "Quorum/Server/Mail/Export.h"
@@ -8,6 +6,7 @@
 
 namespace Quorum::Server::Mail {
 
+/// Comparing two body part contents failed; the cause says why. Default error code -7003.
 STRATA_DECLARE_EXCEPTION(QUORUM_MAIL_EXPORT, BodyPartContentException,
                          MailboxManagerCommonException, -7003);
 

@@ -1,5 +1,3 @@
-// A typed content header of a body part does not parse.
-// Default error code -7003; see Strata/ExceptionDeclaration.h for the members.
 #pragma once
 
 #include "Quorum/Server/Mail/Export.h"
@@ -8,6 +6,7 @@
 
 namespace Quorum::Server::Mail {
 
+/// A typed content header of a body part does not parse. Default error code -7003.
 STRATA_DECLARE_EXCEPTION(QUORUM_MAIL_EXPORT, BodyPartException, MailboxManagerCommonException,
                          -7003);
 

@@ -1,6 +1,3 @@
-// ContentDispositionParameters names the parameters of a content disposition
-// that the library itself uses. The constants are built when the library is
-// loaded and may be used until it is unloaded.
 #pragma once
 
 #include "Quorum/Server/Mail/Export.h"
@@ -8,9 +5,14 @@
 
 namespace Quorum::Server::Mail {
 
+/// The names of the parameters of a content disposition that the library
+/// itself uses.
+///
+/// The constants are built when the library is loaded and may be used until
+/// it is unloaded.
 class QUORUM_MAIL_EXPORT ContentDispositionParameters {
  public:
-  // "filename"
+  /// "filename"
   static const Strata::UniString Filename;
 };
 

@@ -1,5 +1,6 @@
-// Symbol visibility of the mail values: see Strata/Export.h. It also makes
-// Strata's operator<< for values with a text form visible in the namespace.
+// Symbol visibility of the mail values: see Strata/Export.h. It also declares
+// operator<< for the values with a text form (TextOutput.h), so that every
+// mail header brings them.
 //
 // QUORUM_MAIL_LOAD_TIME_CONSTANT marks the definitions of the library's named
 // constants so that they are built before any other static object of the
@@ -9,12 +10,10 @@
 #pragma once
 
 #include "Strata/Export.h"
-#include "Strata/TextOutput.h"
 
 #define QUORUM_MAIL_EXPORT QUORUM_MAILBOX_MANAGER_COMMON_EXPORT
 
 #define QUORUM_MAIL_LOAD_TIME_CONSTANT __attribute__((init_priority(200)))
 
-namespace Quorum::Server::Mail {
-using Strata::operator<<;
-}  // namespace Quorum::Server::Mail
+// Last: it uses the macros above.
+#include "Quorum/Server/Mail/TextOutput.h"

@@ -1,5 +1,3 @@
-// An address text that does not parse.
-// Default error code -7003; see Strata/ExceptionDeclaration.h for the members.
 #pragma once
 
 #include "Quorum/Server/Mail/AddressException.h"
@@ -8,6 +6,7 @@
 
 namespace Quorum::Server::Mail {
 
+/// An address text that does not parse. Default error code -7003.
 STRATA_DECLARE_EXCEPTION(QUORUM_MAIL_EXPORT, InvalidAddressException, AddressException, -7003);
 
 }  // namespace Quorum::Server::Mail

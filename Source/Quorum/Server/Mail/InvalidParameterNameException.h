@@ -1,5 +1,3 @@
-// A parameter name with a character outside A-Z, a-z, 0-9, '_' and '-'.
-// Default error code -7003; see Strata/ExceptionDeclaration.h for the members.
 #pragma once
 
 #include "Quorum/Server/Mail/Export.h"
@@ -8,6 +6,7 @@
 
 namespace Quorum::Server::Mail {
 
+/// A parameter name with a character outside A-Z, a-z, 0-9, '_' and '-'. Default error code -7003.
 STRATA_DECLARE_EXCEPTION(QUORUM_MAIL_EXPORT, InvalidParameterNameException, ParameterException,
                          -7003);
 

@@ -1,5 +1,3 @@
-// Names of the mail headers that Mail reads and writes as typed values. The
-// constants exist from the moment the library is loaded until it is unloaded.
 #pragma once
 
 #include "Quorum/Server/Mail/Export.h"
@@ -7,16 +5,20 @@
 
 namespace Quorum::Server::Mail {
 
+/// The names of the mail headers that Mail reads and writes as typed values.
+///
+/// The constants exist from the moment the library is loaded until it is
+/// unloaded.
 class QUORUM_MAIL_EXPORT MailHeaders {
  public:
-  static const Strata::UniString From;        // "From"
-  static const Strata::UniString Importance;  // "Importance"
-  static const Strata::UniString InReplyTo;   // "In-Reply-To"
-  static const Strata::UniString Received;    // "Received"
-  static const Strata::UniString ReplyTo;     // "Reply-To"
-  static const Strata::UniString Sent;        // "Sent"
-  static const Strata::UniString Subject;     // "Subject"
-  static const Strata::UniString To;          // "To"
+  static const Strata::UniString From;        ///< "From"
+  static const Strata::UniString Importance;  ///< "Importance"
+  static const Strata::UniString InReplyTo;   ///< "In-Reply-To"
+  static const Strata::UniString Received;    ///< "Received"
+  static const Strata::UniString ReplyTo;     ///< "Reply-To"
+  static const Strata::UniString Sent;        ///< "Sent"
+  static const Strata::UniString Subject;     ///< "Subject"
+  static const Strata::UniString To;          ///< "To"
 };
 
 }  // namespace Quorum::Server::Mail

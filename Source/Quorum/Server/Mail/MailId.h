@@ -1,6 +1,3 @@
-// MailId names one mail. It is an opaque, case-sensitive text:
-// any non-empty text is a valid id, and two ids are equal when their texts
-// are. A default-constructed MailId, or one read from a channel, may be empty.
 #pragma once
 
 #include "Quorum/Server/Mail/Export.h"
@@ -9,20 +6,35 @@
 
 namespace Quorum::Server::Mail {
 
+/// MailId names one mail.
+///
+/// It is an opaque, case-sensitive text: any non-empty text is a valid id,
+/// and two ids are equal when their texts are. A default-constructed
+/// MailId, or one read from a channel, may be empty.
 class QUORUM_MAIL_EXPORT MailId : private internal::TextIdentifier {
  public:
+  /// The empty id.
   MailId() = default;
-  // Throws Strata::IllegalArgumentException "Invalid mail id: id is empty." when `id` is empty.
+  /// The id `id`. Throws Strata::IllegalArgumentException "Invalid mail id: id is empty." when it
+  /// is empty.
   explicit MailId(const Strata::UniString& id);
 
-  using TextIdentifier::GenerateHashValue;
-  using TextIdentifier::GetId;
-  using TextIdentifier::Read;
-  using TextIdentifier::ToString;
-  using TextIdentifier::Write;
-
+  /// The text.
+  const Strata::UniString& GetId() const noexcept { return TextIdentifier::GetId(); }
+  /// True when the text is empty, as for a default-constructed or read id.
   bool IsEmpty() const noexcept { return !HasText(); }
 
+  /// The text, unchanged.
+  Strata::UniString ToString() const { return TextIdentifier::ToString(); }
+  /// Strata::UniString::GenerateHashValue of the text.
+  unsigned int GenerateHashValue() const noexcept { return TextIdentifier::GenerateHashValue(); }
+
+  /// The text as one string.
+  void Write(Strata::OChannelX& channel) const { TextIdentifier::Write(channel); }
+  /// Takes any text, the empty one included; unchanged if the read fails.
+  void Read(Strata::IChannelX& channel) { TextIdentifier::Read(channel); }
+
+  /// Equal when the texts are.
   bool operator==(const MailId& other) const noexcept { return TextIdentifier::operator==(other); }
 };
 

@@ -1,5 +1,3 @@
-// Root of the library's own exceptions; thrown only through its subclasses.
-// Default error code -7003; see Strata/ExceptionDeclaration.h for the members.
 #pragma once
 
 #include "Quorum/Server/Mail/Export.h"
@@ -8,6 +6,8 @@
 
 namespace Quorum::Server::Mail {
 
+/// Root of the library's own exceptions, thrown only through its subclasses. Default error code
+/// -7003.
 STRATA_DECLARE_EXCEPTION(QUORUM_MAIL_EXPORT, MailboxManagerCommonException,
                          Strata::GeneralException, -7003);
 

@@ -1,7 +1,3 @@
-// MailboxName is the name of one mailbox: a single word of letters and digits
-// (Strata::UniChar::IsAlphaNumeric), compared exactly. A name built from text
-// always satisfies that rule; a default-constructed name is empty, and one
-// read from a channel may break the rule. Not thread-safe for mutation.
 #pragma once
 
 #include "Quorum/Server/Mail/Export.h"
@@ -10,30 +6,47 @@
 
 namespace Quorum::Server::Mail {
 
+/// The name of one mailbox: a single word of letters and digits
+/// (Strata::UniChar::IsAlphaNumeric), compared exactly.
+///
+/// A name built from text always satisfies that rule; a default-constructed
+/// name is empty, and one read from a channel may break the rule. Not
+/// thread-safe for mutation.
 class QUORUM_MAIL_EXPORT MailboxName : private internal::TextIdentifier {
  public:
+  /// The empty name; not valid.
   MailboxName() = default;
-  // Throws Strata::IllegalArgumentException "Invalid mailbox name: name is empty." for the empty
-  // text and InvalidMailboxNameException "Invalid mailbox name: '<name>'." when the name rule is
-  // broken.
+  /// The name `name`. Throws Strata::IllegalArgumentException "Invalid mailbox
+  /// name: name is empty." for the empty text and InvalidMailboxNameException
+  /// "Invalid mailbox name: '<name>'." when the name rule is broken.
   explicit MailboxName(const Strata::UniString& name);
 
+  /// The text.
   const Strata::UniString& GetName() const noexcept { return GetId(); }
-  // True when the text is not empty; the character rule is not applied.
+  /// True when the text is not empty; the character rule is not applied.
   bool IsValid() const noexcept { return HasText(); }
 
-  // The name rule: at least one character, every one a letter or a digit. Never throws.
+  /// The name rule: at least one character, every one a letter or a digit.
+  /// Never throws.
   static bool IsValidName(const Strata::UniString& name) noexcept;
-  // False, with `name` untouched, when `text` breaks the name rule. Throws
-  // Strata::IllegalArgumentException "Invalid mailbox name string: string is empty." for the
-  // empty text.
+  /// Stores `text` in `name` when it satisfies the name rule; false, with
+  /// `name` untouched, when it breaks it. Throws
+  /// Strata::IllegalArgumentException "Invalid mailbox name string: string is
+  /// empty." for the empty text.
   static bool Parse(const Strata::UniString& text, MailboxName& name);
 
-  using TextIdentifier::GenerateHashValue;
-  using TextIdentifier::Read;
-  using TextIdentifier::ToString;
-  using TextIdentifier::Write;
+  /// The text, unchanged.
+  Strata::UniString ToString() const { return TextIdentifier::ToString(); }
+  /// Strata::UniString::GenerateHashValue of the text.
+  unsigned int GenerateHashValue() const noexcept { return TextIdentifier::GenerateHashValue(); }
 
+  /// The text as one string.
+  void Write(Strata::OChannelX& channel) const { TextIdentifier::Write(channel); }
+  /// Takes any text, the empty one and one that breaks the name rule
+  /// included; unchanged if the read fails.
+  void Read(Strata::IChannelX& channel) { TextIdentifier::Read(channel); }
+
+  /// Equal when the texts are.
   bool operator==(const MailboxName& other) const noexcept {
     return TextIdentifier::operator==(other);
   }

@@ -1,5 +1,3 @@
-// Category of mailbox name failures; thrown only through its subclasses.
-// Default error code -7003; see Strata/ExceptionDeclaration.h for the members.
 #pragma once
 
 #include "Quorum/Server/Mail/Export.h"
@@ -8,6 +6,7 @@
 
 namespace Quorum::Server::Mail {
 
+/// Category of mailbox name failures, thrown only through its subclasses. Default error code -7003.
 STRATA_DECLARE_EXCEPTION(QUORUM_MAIL_EXPORT, MailboxNameException, MailboxManagerCommonException,
                          -7003);
 

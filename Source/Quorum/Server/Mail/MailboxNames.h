@@ -1,7 +1,3 @@
-// MailboxNames holds the names of the two well-known mailboxes. Both are
-// built when the library is loaded, before any other static object of this
-// library and before those of the libraries that link it, so they may be used
-// from their static initialisers. They are immutable and so thread-safe.
 #pragma once
 
 #include "Quorum/Server/Mail/Export.h"
@@ -9,11 +5,17 @@
 
 namespace Quorum::Server::Mail {
 
+/// The names of the two well-known mailboxes.
+///
+/// Both are built when the library is loaded, before any other static object
+/// of this library and before those of the libraries that link it, so they
+/// may be used from their static initialisers. They are immutable and so
+/// thread-safe.
 class QUORUM_MAIL_EXPORT MailboxNames {
  public:
-  // "Inbox".
+  /// "Inbox".
   static const MailboxName Inbox;
-  // "Sent".
+  /// "Sent".
   static const MailboxName Sent;
 };
 
