@@ -159,7 +159,11 @@ std::vector<unsigned char> EncodeAll(const Schema& schema, const nlohmann::order
   if (!values.is_array()) Refuse("", "an array of values expected");
   Writer writer;
   for (std::size_t i = 0; i < values.size(); ++i) {
-    writer.Write(schema, values[i], "[" + std::to_string(i) + "]");
+    // Appended piece by piece: g++ 12 at -O3 mistakes "[" + ... + "]" for an
+    // overlapping copy (-Wrestrict).
+    std::string path = "[";
+    path.append(std::to_string(i)).append("]");
+    writer.Write(schema, values[i], path);
   }
   return writer.TakeBytes();
 }
