@@ -16,6 +16,7 @@ class STRATA_EXPORT CountingIBinaryChannel : public IBinaryChannel {
 
   unsigned int Read(unsigned char* data, unsigned int count) override;
   unsigned int GetAvailable() const override { return channel_->GetAvailable(); }
+  const unsigned char* ReadInPlace(unsigned int count) override;
   void Close() override { channel_->Close(); }
 
   // Bytes delivered so far by Read.

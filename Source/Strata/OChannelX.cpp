@@ -1,12 +1,27 @@
 #include "Strata/OChannelX.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
+#include <iterator>
 #include <limits>
 
 #include "Strata/IllegalArgumentException.h"
 #include "Strata/Throw.h"
 
 namespace Strata {
+namespace {
+
+// A unit whose two bytes in memory are its big-endian form.
+constexpr char16_t BigEndian(char16_t unit) noexcept {
+  if constexpr (std::endian::native == std::endian::little) {
+    return static_cast<char16_t>((unit << 8) | (unit >> 8));
+  } else {
+    return unit;
+  }
+}
+
+}  // namespace
 
 void OChannelX::WriteBool(bool value) {
   const unsigned char byte = value ? 1 : 0;
@@ -41,19 +56,27 @@ void OChannelX::WriteCount(std::size_t count) {
 void OChannelX::WriteUniString(const UniString& value) { WriteUnits(value.GetUnits()); }
 
 void OChannelX::WriteUnits(std::u16string_view units) {
-  WriteCount(units.size());
-  // Encode in pieces so a long text needs only a small buffer.
-  unsigned char buffer[4096];
-  std::size_t done = 0;
-  while (done < units.size()) {
-    const std::size_t n = std::min<std::size_t>(units.size() - done, sizeof buffer / 2);
-    for (std::size_t i = 0; i < n; ++i) {
-      buffer[2 * i] = static_cast<unsigned char>(units[done + i] >> 8);
-      buffer[2 * i + 1] = static_cast<unsigned char>(units[done + i]);
-    }
-    channel_->Write(buffer, static_cast<unsigned int>(2 * n));
-    done += n;
+  if (units.size() > std::numeric_limits<std::uint32_t>::max()) {
+    WriteCount(units.size());  // throws, having written nothing
   }
+  // The count and the units go out in one write while they fit the buffer;
+  // a longer text goes in pieces, so it needs no more room than that.
+  char16_t buffer[2048];
+  const auto count = static_cast<std::uint32_t>(units.size());
+  const unsigned char countBytes[4] = {
+      static_cast<unsigned char>(count >> 24), static_cast<unsigned char>(count >> 16),
+      static_cast<unsigned char>(count >> 8), static_cast<unsigned char>(count)};
+  std::memcpy(buffer, countBytes, sizeof countBytes);
+  std::size_t filled = 2;
+  std::size_t done = 0;
+  do {
+    const std::size_t n = std::min(units.size() - done, std::size(buffer) - filled);
+    for (std::size_t i = 0; i < n; ++i) buffer[filled + i] = BigEndian(units[done + i]);
+    channel_->Write(reinterpret_cast<const unsigned char*>(buffer),
+                    static_cast<unsigned int>(2 * (filled + n)));
+    done += n;
+    filled = 0;
+  } while (done < units.size());
 }
 
 }  // namespace Strata

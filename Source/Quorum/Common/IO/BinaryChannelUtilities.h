@@ -1,8 +1,9 @@
 // Copying between byte channels.
 //
 // Copy moves at most `count` bytes from `input` to `output` through one
-// 65,536-byte buffer: it asks the input for min(count - copied, 65536) bytes
-// at a time (Read may return fewer), writes exactly what came, and stops at
+// 65,536-byte buffer (none for bytes the input holds in memory): it asks the
+// input for min(count - copied, 65536) bytes at a time (Read may return
+// fewer), writes exactly what came, and stops at
 // `count` or when the input ends. It returns the number copied, which is less
 // than `count` only when the input ended early; it never reads a byte past
 // the `count`-th. A count of 0 touches neither channel.
@@ -31,14 +32,31 @@ class BinaryChannelUtilities {
   static std::uint64_t Copy(Strata::IBinaryChannel& input, Strata::OBinaryChannel& output,
                             std::uint64_t count) {
     if (count == 0) return 0;
-    const auto buffer = std::make_unique_for_overwrite<unsigned char[]>(CopyBufferSize);
+    // Bytes the input holds in memory go to the output from where they lie
+    // (ReadInPlace); others pass through a buffer, on the stack while the
+    // requests are small, so short copies allocate nothing.
+    constexpr unsigned int kStackBufferSize = 4096;
+    unsigned char stackBuffer[kStackBufferSize];
+    std::unique_ptr<unsigned char[]> heapBuffer;
     std::uint64_t copied = 0;
     while (copied < count) {
       const auto wanted =
           static_cast<unsigned int>(std::min<std::uint64_t>(count - copied, CopyBufferSize));
-      const unsigned int got = input.Read(buffer.get(), wanted);
+      if (const unsigned char* bytes = input.ReadInPlace(wanted)) {
+        output.Write(bytes, wanted);
+        copied += wanted;
+        continue;
+      }
+      unsigned char* buffer = stackBuffer;
+      if (wanted > kStackBufferSize) {
+        if (heapBuffer == nullptr) {
+          heapBuffer = std::make_unique_for_overwrite<unsigned char[]>(CopyBufferSize);
+        }
+        buffer = heapBuffer.get();
+      }
+      const unsigned int got = input.Read(buffer, wanted);
       if (got == 0) break;
-      output.Write(buffer.get(), got);
+      output.Write(buffer, got);
       copied += got;
     }
     return copied;
