@@ -77,14 +77,16 @@ UniString IChannelX::ReadUniString() {
   // its length in one step.
   constexpr std::size_t kShort = 512;
   if (length <= kShort) {
+    if (const unsigned char* inPlace = channel_->ReadInPlace(2 * length)) {
+      return UniString::Filled(length, [&](char16_t* units) {
+        std::memcpy(units, inPlace, 2 * length);
+        UnitsFromBigEndian(units, length);
+      });
+    }
     char16_t units[kShort];
     auto* bytes = reinterpret_cast<unsigned char*>(units);
-    if (const unsigned char* inPlace = channel_->ReadInPlace(2 * length)) {
-      std::memcpy(bytes, inPlace, 2 * length);
-    } else {
-      const unsigned int got = IBinaryChannelUtilities::ReadFully(*channel_, bytes, 2 * length);
-      if (got != 2 * length) ThrowShortString(got / 2, length);
-    }
+    const unsigned int got = IBinaryChannelUtilities::ReadFully(*channel_, bytes, 2 * length);
+    if (got != 2 * length) ThrowShortString(got / 2, length);
     UnitsFromBigEndian(units, length);
     return UniString(std::u16string_view(units, length));
   }

@@ -142,6 +142,70 @@ UChar32 LowerCodePoint(UChar32 c) noexcept {
   return U16_LENGTH(lower) == U16_LENGTH(c) ? lower : c;
 }
 
+// The general cases of the case operations, from unit `i` on, code point by
+// code point; out of line, so that the ASCII paths stay small.
+[[gnu::noinline]] bool EqualIgnoringCaseFrom(const char16_t* a, const char16_t* b,
+                                             std::size_t length, std::size_t i) noexcept {
+  // Both sides advance together: where one holds a surrogate pair and the
+  // other does not, the code points differ in length and so in lower case,
+  // and the comparison ends.
+  while (i < length) {
+    if (a[i] < 0x80 && b[i] < 0x80) {
+      if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+      ++i;
+      continue;
+    }
+    std::size_t j = i;
+    UChar32 ca;
+    UChar32 cb;
+    U16_NEXT(a, i, length, ca);
+    U16_NEXT(b, j, length, cb);
+    if (i != j || (ca != cb && LowerCodePoint(ca) != LowerCodePoint(cb))) return false;
+  }
+  return true;
+}
+
+[[gnu::noinline]] bool LowerCaseEqualsFrom(std::u16string_view text, std::u16string_view lower,
+                                           std::size_t i) noexcept {
+  const std::size_t length = text.size();
+  const char16_t* data = text.data();
+  while (i < length) {
+    if (data[i] < 0x80) {
+      if (LowerAscii(data[i]) != lower[i]) return false;
+      ++i;
+      continue;
+    }
+    // One code point as LowerCaseUnits lowers it: the same number of units.
+    const std::size_t start = i;
+    UChar32 c;
+    U16_NEXT(data, i, length, c);
+    char16_t lowered[2];
+    std::size_t count = 0;
+    U16_APPEND_UNSAFE(lowered, count, LowerCodePoint(c));
+    if (lower.substr(start, i - start) != std::u16string_view(lowered, count)) return false;
+  }
+  return true;
+}
+
+[[gnu::noinline]] void LowerCaseUnitsFrom(std::u16string_view source, char16_t* target,
+                                          std::size_t i) noexcept {
+  const std::size_t length = source.size();
+  const char16_t* data = source.data();
+  while (i < length) {
+    if (data[i] < 0x80) {
+      target[i] = LowerAscii(data[i]);
+      ++i;
+      continue;
+    }
+    const std::size_t start = i;
+    UChar32 c;
+    U16_NEXT(data, i, length, c);
+    std::size_t at = start;
+    // The mapping keeps the length, so the write cannot run past `i`.
+    U16_APPEND_UNSAFE(target, at, LowerCodePoint(c));
+  }
+}
+
 void AppendDecimal(std::u16string& out, unsigned long long value, bool negative) {
   char16_t digits[24];
   int n = 0;
@@ -199,7 +263,10 @@ UniString& UniString::Assign(const UniString& other) {
     std::copy(units.begin(), units.end(), inline_);
     length_ = static_cast<std::uint32_t>(units.size());
   } else if (long_ && units.size() <= units_.capacity()) {
-    units_.assign(units);  // within the capacity: no allocation, no failure
+    // Within the capacity: no allocation, no failure. The other text's units
+    // lie elsewhere, so they can be copied after the resize.
+    units_.resize(units.size());
+    std::copy(units.begin(), units.end(), units_.data());
   } else {
     UniString copy(units);
     *this = std::move(copy);
@@ -288,23 +355,7 @@ bool UniString::IsEqual(const UniString& other, CaseSensitivity sensitivity) con
       if (IsAsciiBlock(blockA | blockB)) return LowerAsciiBlock(blockA) == LowerAsciiBlock(blockB);
     }
   }
-  // Both sides advance together: where one holds a surrogate pair and the
-  // other does not, the code points differ in length and so in lower case,
-  // and the comparison ends.
-  while (i < length) {
-    if (a[i] < 0x80 && b[i] < 0x80) {
-      if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-      ++i;
-      continue;
-    }
-    std::size_t j = i;
-    UChar32 ca;
-    UChar32 cb;
-    U16_NEXT(a, i, length, ca);
-    U16_NEXT(b, j, length, cb);
-    if (i != j || (ca != cb && LowerCodePoint(ca) != LowerCodePoint(cb))) return false;
-  }
-  return true;
+  return EqualIgnoringCaseFrom(a, b, length, i);
 }
 
 bool UniString::LowerCaseEquals(std::u16string_view text, std::u16string_view lower) noexcept {
@@ -325,22 +376,7 @@ bool UniString::LowerCaseEquals(std::u16string_view text, std::u16string_view lo
         return LowerAsciiBlock(block) == LoadBlock(lower.data() + length - 4);
     }
   }
-  while (i < length) {
-    if (data[i] < 0x80) {
-      if (LowerAscii(data[i]) != lower[i]) return false;
-      ++i;
-      continue;
-    }
-    // One code point as LowerCaseUnits lowers it: the same number of units.
-    const std::size_t start = i;
-    UChar32 c;
-    U16_NEXT(data, i, length, c);
-    char16_t lowered[2];
-    std::size_t count = 0;
-    U16_APPEND_UNSAFE(lowered, count, LowerCodePoint(c));
-    if (lower.substr(start, i - start) != std::u16string_view(lowered, count)) return false;
-  }
-  return true;
+  return LowerCaseEqualsFrom(text, lower, i);
 }
 
 UniString& UniString::SetToLowerCase() {
@@ -368,19 +404,7 @@ void UniString::LowerCaseUnits(std::u16string_view source, char16_t* target) noe
       }
     }
   }
-  while (i < length) {
-    if (data[i] < 0x80) {
-      target[i] = LowerAscii(data[i]);
-      ++i;
-      continue;
-    }
-    const std::size_t start = i;
-    UChar32 c;
-    U16_NEXT(data, i, length, c);
-    std::size_t at = start;
-    // The mapping keeps the length, so the write cannot run past `i`.
-    U16_APPEND_UNSAFE(target, at, LowerCodePoint(c));
-  }
+  LowerCaseUnitsFrom(source, target, i);
 }
 
 bool UniString::BeginsWith(const UniString& prefix) const noexcept {

@@ -184,7 +184,11 @@ class STRATA_EXPORT UniString {
 
   // Exact comparison of the code units.
   friend bool operator==(const UniString& a, const UniString& b) noexcept {
-    return a.GetUnits() == b.GetUnits();
+    const std::u16string_view x = a.GetUnits();
+    const std::u16string_view y = b.GetUnits();
+    // Equal bytes are equal units; memcmp is far quicker than a unit loop.
+    return x.size() == y.size() &&
+           (x.empty() || std::memcmp(x.data(), y.data(), x.size() * sizeof(char16_t)) == 0);
   }
   // Code-unit order (lexicographic over the unsigned 16-bit units); fixed,
   // independent of locale and case.
@@ -279,6 +283,23 @@ class STRATA_EXPORT UniString {
 
   const char16_t* Data() const noexcept { return long_ ? units_.data() : inline_; }
   char16_t* Data() noexcept { return long_ ? units_.data() : inline_; }
+  // IChannelX reads a text's units straight into its storage.
+  friend class IChannelX;
+  // A text of `length` units, which `fill(char16_t* units)` writes into its
+  // storage (for a long text, after zero-filling it).
+  template <typename Fill>
+  static UniString Filled(std::size_t length, Fill&& fill) {
+    if (length <= kInlineLength) {
+      UniString text;
+      fill(text.inline_);
+      text.length_ = static_cast<std::uint32_t>(length);
+      return text;
+    }
+    std::u16string units(length, u'\0');
+    fill(units.data());
+    return UniString(std::move(units));
+  }
+
   // The general cases of operator= and Reserve.
   UniString& Assign(const UniString& other);
   void Grow(unsigned int length);

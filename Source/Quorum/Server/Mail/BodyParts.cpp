@@ -1,5 +1,6 @@
 #include "Quorum/Server/Mail/BodyParts.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "Strata/IllegalArgumentException.h"
@@ -108,7 +109,13 @@ void BodyParts::Write(Strata::OChannelX& channel) const {
 
 void BodyParts::Read(Strata::IChannelX& channel) {
   BodyParts read;
-  for (unsigned int count = channel.ReadUnsignedInt(); count > 0; --count) {
+  const unsigned int count = channel.ReadUnsignedInt();
+  // Room for as many parts as the channel says it can still deliver, each
+  // at least its name's length, its header count and the content flag; the
+  // count alone is never trusted.
+  constexpr unsigned int kLeastPartBytes = 9;
+  read.table_.Reserve(std::min(count, channel.GetBinaryChannel().GetAvailable() / kLeastPartBytes));
+  for (unsigned int left = count; left > 0; --left) {
     auto part = Strata::MakeRef<BodyPart>();
     part->Read(channel);
     read.table_.Set(part->GetName(), std::move(part));

@@ -260,7 +260,11 @@ class CaseInsensitiveTable {
   std::uint32_t Locate(const Strata::UniString& name) const {
     if (IsEmpty()) return kNone;
     const FoldedName key(name);
-    return Locate(key.Get(), Strata::PlaceOf(key.Get()));
+    // A name spelt as stored, the usual case, matches without folding.
+    return index_.Find(Strata::PlaceOf(key.Get()), [&](std::uint32_t position) {
+      const Strata::UniString& stored = items_[position].GetName();
+      return stored == name || Strata::UniString::LowerCaseEquals(stored.GetUnits(), key.Get());
+    });
   }
   // The position of the item whose lower-cased name is `key`, whose keyed
   // hash is `hash`, or kNone.
