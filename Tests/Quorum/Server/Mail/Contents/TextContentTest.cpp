@@ -54,6 +54,43 @@ TEST(TextContent, InputChannelEncodesAcrossAnyReadSize) {
   }
 }
 
+// ASCII goes in and out in blocks: one character outside ASCII anywhere
+// among them, read back in pieces of any size, gives the same bytes as
+// encoding one character at a time does.
+TEST(TextContent, AsciiRunsEncodeAsTheirBytesWhereverOtherCharactersFall) {
+  for (const std::u16string other : {u"\u00e9", u"\U0001F600", u"\xDC00"}) {
+    for (std::size_t at = 0; at < 40; ++at) {
+      std::u16string units(40, u'a');
+      units.insert(at, other);
+      TextContent content{Strata::UniString(units)};
+      const Bytes expected = Of(content.GetText().ToCStr());
+      for (const unsigned int piece : {1u, 7u, 16u, 17u, 4096u}) {
+        const auto channel = content.GetInputChannel();
+        Bytes got(expected.size() + piece);
+        std::size_t done = 0;
+        for (unsigned int n; (n = channel->Read(got.data() + done, piece)) != 0;) done += n;
+        EXPECT_EQ(Bytes(got.begin(), got.begin() + done), expected) << at << " " << piece;
+      }
+    }
+  }
+}
+
+// Bytes that are all ASCII are their own text in UTF-8 (and any charset
+// that decodes as UTF-8); a charset that reads them otherwise still does.
+TEST(TextContent, AsciiBytesAreTheirOwnTextOnlyInUtf8) {
+  for (std::size_t length = 0; length < 200; length += 7) {
+    Bytes bytes(length);
+    for (std::size_t i = 0; i < length; ++i) bytes[i] = static_cast<unsigned char>(i % 128);
+    const Strata::Ref<TextContent> content = Filled(bytes, length % 2 == 0 ? "utf-8" : "");
+    EXPECT_EQ(content->GetText(), Strata::UniString(std::u16string(bytes.begin(), bytes.end())));
+    EXPECT_EQ(content->GetSize(), length);
+    EXPECT_TRUE(content->Equals(TextContent(content->GetText()))) << length;  // nothing kept
+  }
+  const Strata::Ref<TextContent> wide = Filled(Of("Hi"), "UTF-16BE");
+  EXPECT_EQ(wide->GetText(), U(u"\u4869"));
+  EXPECT_EQ(ContentBytes(*wide), Of("Hi"));
+}
+
 TEST(TextContent, OutputChannelDecodesOnTheFirstCloseOnly) {
   TextContent content("before");
   content.GetOutputChannel()->Write(Of("dropped").data(), 7);
