@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <utility>
 
 #if __has_include(<valgrind/callgrind.h>)
@@ -27,6 +28,10 @@ const Case* FindCase(const std::string& name) {
 
 CaseRegistration::CaseRegistration(std::string name, std::size_t countedOperations,
                                    std::function<Operation()> setUp) {
+  if (FindCase(name) != nullptr) {
+    std::fprintf(stderr, "two benchmark cases are named %s\n", name.c_str());
+    std::abort();
+  }
   Cases().push_back(Case{std::move(name), std::move(setUp), countedOperations});
 }
 

@@ -56,7 +56,7 @@ std::vector<Row> ReportRows() {
       "ours.FetchPlanRead.random", 2.0, false);
   for (const char* count : {"100", "100000"}) {
     for (const char* kind : {"Headers", "Parameters", "Flags"}) {
-      const std::string prefix = std::string("ours.") + kind;
+      const std::string prefix = std::string("ours.Easy") + kind;
       const std::string at = std::string(" at ") + count + " / GMime header list";
       add(std::string("easy ") + kind + " Set" + at, prefix + "Set." + count,
           std::string("gmime.HeaderSet.") + count, 1.0, false);
