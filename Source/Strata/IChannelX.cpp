@@ -79,8 +79,9 @@ UniString IChannelX::ReadUniString() {
   if (length <= kShort) {
     if (const unsigned char* inPlace = channel_->ReadInPlace(2 * length)) {
       return UniString::Filled(length, [&](char16_t* units) {
-        std::memcpy(units, inPlace, 2 * length);
-        UnitsFromBigEndian(units, length);
+        for (std::size_t i = 0; i < length; ++i) {
+          units[i] = static_cast<char16_t>((inPlace[2 * i] << 8) | inPlace[2 * i + 1]);
+        }
       });
     }
     char16_t units[kShort];

@@ -15,7 +15,6 @@ unsigned long long MemoryOBinaryChannel::CapacityFor(unsigned int count) const {
   constexpr unsigned long long kLimit = std::numeric_limits<unsigned int>::max();
   const unsigned long long needed = static_cast<unsigned long long>(size_) + count;
   if (needed > kLimit) STRATA_THROW(IOException, "Failed to write: buffer is full.");
-  if (needed <= capacity_) return 0;
   unsigned long long grown = capacity_ < 64 ? 64 : 2ull * capacity_;
   if (grown < needed) grown = needed;
   return grown > kLimit ? kLimit : grown;
@@ -24,8 +23,8 @@ unsigned long long MemoryOBinaryChannel::CapacityFor(unsigned int count) const {
 void MemoryOBinaryChannel::Write(const unsigned char* data, unsigned int count) {
   if (closed_) STRATA_THROW(IOException, "Failed to write: channel is closed.");
   if (count == 0) return;
-  if (const unsigned long long capacity = CapacityFor(count); capacity != 0) {
-    Regrow(capacity, data, count);
+  if (count > capacity_ - size_) {
+    Regrow(CapacityFor(count), data, count);
     return;
   }
   std::memcpy(buffer_.get() + size_, data, count);
@@ -34,9 +33,7 @@ void MemoryOBinaryChannel::Write(const unsigned char* data, unsigned int count) 
 
 unsigned char* MemoryOBinaryChannel::WriteInPlace(unsigned int count) {
   if (closed_) STRATA_THROW(IOException, "Failed to write: channel is closed.");
-  if (const unsigned long long capacity = CapacityFor(count); capacity != 0) {
-    Regrow(capacity, nullptr, 0);
-  }
+  if (count > capacity_ - size_) Regrow(CapacityFor(count), nullptr, 0);
   unsigned char* place = buffer_.get() + size_;
   size_ += count;
   return place;

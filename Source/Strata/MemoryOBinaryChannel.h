@@ -33,7 +33,7 @@ class STRATA_EXPORT MemoryOBinaryChannel : public OBinaryChannel {
   unsigned char* ReleaseBuffer() noexcept;
 
  private:
-  // The capacity to grow to for `count` more bytes, or 0 when they fit;
+  // The capacity to grow to for `count` more bytes, which do not fit now;
   // throws IOException when the total would not fit an unsigned int.
   unsigned long long CapacityFor(unsigned int count) const;
   // Moves the bytes to a buffer of `capacity` bytes and then appends `count`

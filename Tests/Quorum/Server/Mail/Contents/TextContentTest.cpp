@@ -91,6 +91,46 @@ TEST(TextContent, AsciiBytesAreTheirOwnTextOnlyInUtf8) {
   EXPECT_EQ(ContentBytes(*wide), Of("Hi"));
 }
 
+// An output channel collects ASCII as text until another byte comes; bytes
+// written in pieces, ASCII before and after the others, in any charset,
+// give what the same bytes written at once give.
+TEST(TextContent, BytesWrittenInPiecesDecodeAsWhenWrittenAtOnce) {
+  std::vector<CharsetSamples::Sample> samples = CharsetSamples::All();
+  for (CharsetSamples::Sample sample : samples) {
+    SCOPED_TRACE(sample.name);
+    Bytes bytes = Of("ascii before ");
+    bytes.insert(bytes.end(), sample.bytes.begin(), sample.bytes.end());
+    const Bytes after = Of(" and after");
+    bytes.insert(bytes.end(), after.begin(), after.end());
+    const Strata::Ref<TextContent> whole = Filled(bytes, sample.charset);
+    for (const std::size_t piece : {std::size_t{1}, std::size_t{5}, std::size_t{13}}) {
+      auto content = Strata::MakeRef<TextContent>();
+      content->SetCharset(sample.charset);
+      const auto channel = content->GetOutputChannel();
+      channel->ReserveMore(static_cast<unsigned int>(bytes.size()));
+      for (std::size_t at = 0; at < bytes.size(); at += piece) {
+        channel->Write(bytes.data() + at,
+                       static_cast<unsigned int>(std::min(piece, bytes.size() - at)));
+      }
+      EXPECT_TRUE(content->GetText().IsEmpty());  // nothing before Close
+      channel->Close();
+      EXPECT_EQ(content->GetText(), whole->GetText()) << piece;
+      EXPECT_EQ(ContentBytes(*content), bytes) << piece;
+      EXPECT_EQ(content->Equals(TextContent(content->GetText())),
+                whole->Equals(TextContent(whole->GetText())))
+          << piece;
+    }
+  }
+  // The charset is the one at Close, also for ASCII collected as text.
+  auto content = Strata::MakeRef<TextContent>();
+  const auto channel = content->GetOutputChannel();
+  channel->Write(Of("Hi").data(), 2);
+  content->SetCharset("UTF-16BE");
+  channel->Close();
+  EXPECT_EQ(content->GetText(), U(u"\u4869"));
+  EXPECT_EQ(ContentBytes(*content), Of("Hi"));
+}
+
 TEST(TextContent, OutputChannelDecodesOnTheFirstCloseOnly) {
   TextContent content("before");
   content.GetOutputChannel()->Write(Of("dropped").data(), 7);

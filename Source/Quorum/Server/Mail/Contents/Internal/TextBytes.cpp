@@ -122,8 +122,10 @@ bool HasReplacementCharacter(std::u16string_view units) noexcept {
   return units.substr(i).find(kReplacementCharacter) != std::u16string_view::npos;
 }
 
-// True when every byte is below 0x80. Like HasReplacementCharacter, it
-// looks at whole blocks so that compilers vectorise it.
+}  // namespace
+
+// Like HasReplacementCharacter, it looks at whole blocks so that compilers
+// vectorise it.
 bool IsAscii(const unsigned char* bytes, std::size_t count) noexcept {
   constexpr std::size_t kBlock = 64;
   std::size_t i = 0;
@@ -137,7 +139,7 @@ bool IsAscii(const unsigned char* bytes, std::size_t count) noexcept {
   return any < 0x80;
 }
 
-}  // namespace
+bool DecodesAsUtf8(const Strata::UniString& charset) { return OpenConverter(charset) == nullptr; }
 
 unsigned int EncodeUtf8Character(std::u16string_view units, std::size_t& index,
                                  unsigned char* out) noexcept {
