@@ -135,6 +135,28 @@ constexpr std::uint64_t LowerAsciiBlock(std::uint64_t block) noexcept {
   return block | (upper >> 2);
 }
 
+// What the step over one block of four units found.
+enum class BlockStep { Next, NotAscii, Mismatch };
+constexpr std::size_t kMismatch = static_cast<std::size_t>(-1);
+
+// Walks `length` units in blocks of four with `step(offset)`: the whole
+// blocks from the start, then, when all of them were ASCII, the last four
+// units, overlapping. Returns where the unit-by-unit path takes over (the
+// length when nothing is left), or kMismatch when a step found one.
+template <typename Step>
+std::size_t WalkAsciiBlocks(std::size_t length, Step&& step) {
+  if (length < 4) return 0;
+  std::size_t i = 0;
+  for (; length - i >= 4; i += 4) {
+    const BlockStep result = step(i);
+    if (result != BlockStep::Next) return result == BlockStep::Mismatch ? kMismatch : i;
+  }
+  if (i == length) return length;
+  const BlockStep last = step(length - 4);
+  if (last == BlockStep::Mismatch) return kMismatch;
+  return last == BlockStep::NotAscii ? i : length;
+}
+
 // Lower case of one code point, kept only when it has the same UTF-16 length.
 UChar32 LowerCodePoint(UChar32 c) noexcept {
   if (c < 0x80) return (c >= 'A' && c <= 'Z') ? c + ('a' - 'A') : c;
@@ -340,43 +362,25 @@ bool UniString::IsEqual(const UniString& other, CaseSensitivity sensitivity) con
   if (length != other.GetLength()) return false;
   const UChar* a = Data();
   const UChar* b = other.Data();
-  std::size_t i = 0;
-  if (length >= 4) {
-    for (; length - i >= 4; i += 4) {
-      const std::uint64_t blockA = LoadBlock(a + i);
-      const std::uint64_t blockB = LoadBlock(b + i);
-      if (!IsAsciiBlock(blockA | blockB)) break;
-      if (LowerAsciiBlock(blockA) != LowerAsciiBlock(blockB)) return false;
-    }
-    if (length - i < 4) {
-      // The last four units, overlapping those compared already.
-      const std::uint64_t blockA = LoadBlock(a + length - 4);
-      const std::uint64_t blockB = LoadBlock(b + length - 4);
-      if (IsAsciiBlock(blockA | blockB)) return LowerAsciiBlock(blockA) == LowerAsciiBlock(blockB);
-    }
-  }
-  return EqualIgnoringCaseFrom(a, b, length, i);
+  const std::size_t from = WalkAsciiBlocks(length, [&](std::size_t at) {
+    const std::uint64_t blockA = LoadBlock(a + at);
+    const std::uint64_t blockB = LoadBlock(b + at);
+    if (!IsAsciiBlock(blockA | blockB)) return BlockStep::NotAscii;
+    return LowerAsciiBlock(blockA) == LowerAsciiBlock(blockB) ? BlockStep::Next
+                                                              : BlockStep::Mismatch;
+  });
+  return from == length || (from != kMismatch && EqualIgnoringCaseFrom(a, b, length, from));
 }
 
 bool UniString::LowerCaseEquals(std::u16string_view text, std::u16string_view lower) noexcept {
-  const std::size_t length = text.size();
-  if (length != lower.size()) return false;
-  const UChar* data = text.data();
-  std::size_t i = 0;
-  if (length >= 4) {
-    for (; length - i >= 4; i += 4) {
-      const std::uint64_t block = LoadBlock(data + i);
-      if (!IsAsciiBlock(block)) break;
-      if (LowerAsciiBlock(block) != LoadBlock(lower.data() + i)) return false;
-    }
-    if (length - i < 4) {
-      // The last four units, overlapping those compared already.
-      const std::uint64_t block = LoadBlock(data + length - 4);
-      if (IsAsciiBlock(block))
-        return LowerAsciiBlock(block) == LoadBlock(lower.data() + length - 4);
-    }
-  }
-  return LowerCaseEqualsFrom(text, lower, i);
+  if (text.size() != lower.size()) return false;
+  const std::size_t from = WalkAsciiBlocks(text.size(), [&](std::size_t at) {
+    const std::uint64_t block = LoadBlock(text.data() + at);
+    if (!IsAsciiBlock(block)) return BlockStep::NotAscii;
+    return LowerAsciiBlock(block) == LoadBlock(lower.data() + at) ? BlockStep::Next
+                                                                  : BlockStep::Mismatch;
+  });
+  return from == text.size() || (from != kMismatch && LowerCaseEqualsFrom(text, lower, from));
 }
 
 UniString& UniString::SetToLowerCase() {
@@ -385,26 +389,14 @@ UniString& UniString::SetToLowerCase() {
 }
 
 void UniString::LowerCaseUnits(std::u16string_view source, char16_t* target) noexcept {
-  const std::size_t length = source.size();
-  const UChar* data = source.data();
-  std::size_t i = 0;
-  if (length >= 4) {
-    for (; length - i >= 4; i += 4) {
-      const std::uint64_t block = LoadBlock(data + i);
-      if (!IsAsciiBlock(block)) break;
-      StoreBlock(target + i, LowerAsciiBlock(block));
-    }
-    if (length - i < 4) {
-      // The last four units, overlapping those lowered already (in place,
-      // lowering them again changes nothing).
-      const std::uint64_t block = LoadBlock(data + length - 4);
-      if (IsAsciiBlock(block)) {
-        StoreBlock(target + length - 4, LowerAsciiBlock(block));
-        return;
-      }
-    }
-  }
-  LowerCaseUnitsFrom(source, target, i);
+  // In place, the last block may lower units lowered already: no change.
+  const std::size_t from = WalkAsciiBlocks(source.size(), [&](std::size_t at) {
+    const std::uint64_t block = LoadBlock(source.data() + at);
+    if (!IsAsciiBlock(block)) return BlockStep::NotAscii;
+    StoreBlock(target + at, LowerAsciiBlock(block));
+    return BlockStep::Next;
+  });
+  if (from < source.size()) LowerCaseUnitsFrom(source, target, from);
 }
 
 bool UniString::BeginsWith(const UniString& prefix) const noexcept {
