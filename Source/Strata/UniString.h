@@ -22,6 +22,7 @@
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <new>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -110,9 +111,10 @@ class STRATA_EXPORT UniString {
 
   UniString() noexcept {}
   UniString(const UniString& other) : UniString(other.GetUnits()) {}
+  /// Takes the other text's units and leaves it empty.
   UniString(UniString&& other) noexcept { TakeFrom(other); }
-  // Reuses this text's storage when it is large enough; otherwise builds the
-  // copy first, so a failure leaves this text as it was.
+  /// Reuses this text's storage when it is large enough; otherwise builds
+  /// the copy first, so a failure leaves this text as it was.
   UniString& operator=(const UniString& other) {
     if (long_ || other.long_ || this == &other) return Assign(other);
     std::copy(other.inline_, other.inline_ + other.length_, inline_);
@@ -168,7 +170,7 @@ class STRATA_EXPORT UniString {
     return left;
   }
 
-  // Empties the text; its storage stays for reuse.
+  /// Empties the text; its storage stays for reuse.
   void Clear() noexcept {
     if (long_) {
       units_.clear();
@@ -176,8 +178,8 @@ class STRATA_EXPORT UniString {
       length_ = 0;
     }
   }
-  // Makes room for `length` units, so appending up to that length and
-  // assigning a text that short do not allocate.
+  /// Makes room for `length` units, so appending up to that length and
+  /// assigning a text that short do not allocate.
   void Reserve(unsigned int length) {
     if (length > (long_ ? units_.capacity() : kInlineLength)) Grow(length);
   }
@@ -289,15 +291,19 @@ class STRATA_EXPORT UniString {
   // storage (for a long text, after zero-filling it).
   template <typename Fill>
   static UniString Filled(std::size_t length, Fill&& fill) {
+    // One object returned on every path, so it is built in the caller's
+    // place rather than copied there.
+    UniString text;
     if (length <= kInlineLength) {
-      UniString text;
       fill(text.inline_);
       text.length_ = static_cast<std::uint32_t>(length);
-      return text;
+    } else {
+      std::u16string units(length, u'\0');
+      fill(units.data());
+      new (&text.units_) std::u16string(std::move(units));
+      text.long_ = true;
     }
-    std::u16string units(length, u'\0');
-    fill(units.data());
-    return UniString(std::move(units));
+    return text;
   }
 
   // The general cases of operator= and Reserve.
