@@ -117,7 +117,7 @@ class STRATA_EXPORT UniString {
   /// the copy first, so a failure leaves this text as it was.
   UniString& operator=(const UniString& other) {
     if (long_ || other.long_ || this == &other) return Assign(other);
-    std::copy(other.inline_, other.inline_ + other.length_, inline_);
+    std::memcpy(inline_, other.inline_, sizeof inline_);  // fixed size: cheaper
     length_ = other.length_;
     return *this;
   }

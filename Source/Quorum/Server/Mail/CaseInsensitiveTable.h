@@ -15,9 +15,11 @@
 #pragma once
 
 #include <algorithm>
+#include <concepts>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -73,25 +75,18 @@ struct TableMessages {
 template <typename Item>
 class CaseInsensitiveTable {
  public:
-  // Inserts at the end, or replaces the item of the same key in its place.
-  void Store(const Item& item) {
+  // Inserts at the end, or replaces the item of the same key in its place;
+  // `item` is an Item, copied or moved in.
+  template <typename Stored>
+  requires std::same_as<std::remove_cvref_t<Stored>, Item>
+  void Store(Stored&& item) {
     const FoldedName key(item.GetName());
     const std::uint32_t hash = Strata::PlaceOf(key.Get());
     const std::uint32_t position = Locate(key.Get(), hash);
     if (position != kNone) {
-      items_[position] = item;
+      items_[position] = std::forward<Stored>(item);
     } else {
-      Append(Item(item), hash);
-    }
-  }
-  void Store(Item&& item) {
-    const FoldedName key(item.GetName());
-    const std::uint32_t hash = Strata::PlaceOf(key.Get());
-    const std::uint32_t position = Locate(key.Get(), hash);
-    if (position != kNone) {
-      items_[position] = std::move(item);
-    } else {
-      Append(std::move(item), hash);
+      Append(Item(std::forward<Stored>(item)), hash);
     }
   }
 
