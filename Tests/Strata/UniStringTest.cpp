@@ -202,7 +202,8 @@ TEST(UniString, TextsOnEitherSideOfTheInlineLengthBehaveAlike) {
     }
   }
   UniString self(text(30, u's'));
-  self = self;  // NOLINT(misc-redundant-expression)
+  const UniString& same = self;
+  self = same;
   self.Swap(self);
   EXPECT_EQ(self.GetUnits(), text(30, u's'));
   // Clear keeps the storage: room reserved once is not given back.
