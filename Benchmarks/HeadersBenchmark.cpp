@@ -141,11 +141,11 @@ Operation EasyRemove(unsigned int count) {
 }
 
 #define QUORUM_EASY_CASES(Kind, count)                             \
-  QUORUM_BENCHMARK_CASE("ours.Easy" #Kind "Set." #count, 1000,         \
+  QUORUM_BENCHMARK_CASE("ours.Easy" #Kind "Set." #count, 1000,     \
                         [] { return EasySet<Kind##Ops>(count); }); \
-  QUORUM_BENCHMARK_CASE("ours.Easy" #Kind "Get." #count, 1000,         \
+  QUORUM_BENCHMARK_CASE("ours.Easy" #Kind "Get." #count, 1000,     \
                         [] { return EasyGet<Kind##Ops>(count); }); \
-  QUORUM_BENCHMARK_CASE("ours.Easy" #Kind "Remove." #count, 1000,      \
+  QUORUM_BENCHMARK_CASE("ours.Easy" #Kind "Remove." #count, 1000,  \
                         [] { return EasyRemove<Kind##Ops>(count); })
 
 QUORUM_EASY_CASES(Headers, 100);
