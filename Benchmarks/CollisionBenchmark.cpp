@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "Comparison.h"
 #include "Quorum/Server/Mail/Flags.h"
 #include "Quorum/Server/Mail/Headers.h"
 #include "Quorum/Server/Mail/MailFetchPlan.h"
@@ -15,6 +16,7 @@
 #include "Strata/MemoryOBinaryChannel.h"
 #include "Strata/OChannelX.h"
 
+namespace QuorumBenchmarks {
 namespace {
 
 using Quorum::Server::Mail::Flags;
@@ -88,24 +90,29 @@ const std::vector<std::u16string>& Names(bool colliding) {
 }
 
 template <typename T>
-void Read(benchmark::State& state, bool values, bool bits) {
-  const std::vector<unsigned char> bytes = FormOf(Names(state.range(0) != 0), values, bits);
-  for (auto _ : state) {
-    Strata::MemoryIBinaryChannel memory(bytes.data(), static_cast<unsigned int>(bytes.size()));
-    Strata::IChannelX channel(memory);
-    T read;
-    read.Read(channel);
-    benchmark::DoNotOptimize(read);
-  }
+Operation Read(bool colliding, bool values, bool bits) {
+  return [bytes = FormOf(Names(colliding), values, bits)](std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) {
+      Strata::MemoryIBinaryChannel memory(bytes.data(), static_cast<unsigned int>(bytes.size()));
+      Strata::IChannelX channel(memory);
+      T read;
+      read.Read(channel);
+      benchmark::DoNotOptimize(read);
+    }
+  };
 }
 
-void Collisions_HeadersRead(benchmark::State& state) { Read<Headers>(state, true, false); }
-void Collisions_FlagsRead(benchmark::State& state) { Read<Flags>(state, false, false); }
-void Collisions_FetchPlanRead(benchmark::State& state) { Read<MailFetchPlan>(state, false, true); }
+QUORUM_BENCHMARK_CASE("ours.HeadersRead.colliding", 1,
+                      [] { return Read<Headers>(true, true, false); });
+QUORUM_BENCHMARK_CASE("ours.HeadersRead.random", 1,
+                      [] { return Read<Headers>(false, true, false); });
+QUORUM_BENCHMARK_CASE("ours.FlagsRead.colliding", 1,
+                      [] { return Read<Flags>(true, false, false); });
+QUORUM_BENCHMARK_CASE("ours.FlagsRead.random", 1, [] { return Read<Flags>(false, false, false); });
+QUORUM_BENCHMARK_CASE("ours.FetchPlanRead.colliding", 1,
+                      [] { return Read<MailFetchPlan>(true, false, true); });
+QUORUM_BENCHMARK_CASE("ours.FetchPlanRead.random", 1,
+                      [] { return Read<MailFetchPlan>(false, false, true); });
 
 }  // namespace
-
-// Argument 1: colliding names; 0: random names.
-BENCHMARK(Collisions_HeadersRead)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
-BENCHMARK(Collisions_FlagsRead)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
-BENCHMARK(Collisions_FetchPlanRead)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+}  // namespace QuorumBenchmarks

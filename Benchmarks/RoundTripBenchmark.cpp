@@ -1,6 +1,7 @@
-// A mail written to a memory channel and read back: 50 headers with 40-unit
-// values, 3 body parts of 1 KiB with 3 headers each, 5 flags (Peers/ holds
-// protobuf with the same fields). And a body part of 64 MiB of memory content
+// Mails on a memory channel (Workloads.h; Peers/ holds protobuf with the same
+// fields): written and read back, written only, read only, and written again
+// as Read returned them, each with text and with octet-stream parts, and the
+// easy mail measured before. And a body part of 64 MiB of memory content
 // written and read back, against one memcpy of 64 MiB into fresh memory.
 #include <benchmark/benchmark.h>
 
@@ -8,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "Comparison.h"
 #include "Quorum/Commons/DataBuffer.h"
 #include "Quorum/Server/Mail/BodyPart.h"
 #include "Quorum/Server/Mail/Contents/MemoryContent.h"
@@ -16,35 +18,12 @@
 #include "Strata/MemoryIBinaryChannel.h"
 #include "Strata/MemoryOBinaryChannel.h"
 #include "Strata/OChannelX.h"
+#include "Workloads.h"
 
+namespace QuorumBenchmarks {
 namespace {
 
 using namespace Quorum::Server::Mail;
-
-Strata::Ref<BodyPartContent> MemoryBytes(unsigned int size) {
-  Quorum::Commons::DataBuffer<unsigned char> bytes(size);
-  for (unsigned int i = 0; i < size; ++i) bytes[i] = static_cast<unsigned char>(i * 31u);
-  return Strata::MakeRef<Contents::MemoryContent>(bytes);
-}
-
-Mail MakeMail() {
-  Mail mail(MailId("mail-0001"));
-  for (unsigned int i = 0; i < 50; ++i) {
-    mail.SetHeader(Strata::UniString::Format("X-Header-%u", i),
-                   Strata::UniString(std::u16string(40, u'v')));
-  }
-  for (unsigned int p = 0; p < 3; ++p) {
-    auto part = Strata::MakeRef<BodyPart>(Strata::UniString::Format("part-%u", p));
-    part->SetContentType("application/octet-stream");
-    part->SetHeader("X-One", "first value");
-    part->SetContent(MemoryBytes(1024));
-    mail.GetBodyParts().Add(part);
-  }
-  for (const char* flag : {"Seen", "Answered", "Flagged", "$Label1", "$Label2"}) {
-    mail.GetFlags().Set(flag);
-  }
-  return mail;
-}
 
 template <typename T>
 void WriteAndReadBack(const T& value, T& read) {
@@ -56,41 +35,91 @@ void WriteAndReadBack(const T& value, T& read) {
   read.Read(reader);
 }
 
-void RoundTrip_Mail(benchmark::State& state) {
-  const Mail mail = MakeMail();
-  for (auto _ : state) {
-    Mail read;
-    WriteAndReadBack(mail, read);
-    benchmark::DoNotOptimize(read);
-  }
+Operation RoundTrip(Mail mail) {
+  return [mail = std::move(mail)](std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) {
+      Mail read;
+      WriteAndReadBack(mail, read);
+      benchmark::DoNotOptimize(read);
+    }
+  };
 }
 
-void Content_RoundTrip64MiB(benchmark::State& state) {
-  BodyPart part("attachment");
-  part.SetContentType("application/octet-stream");
-  part.SetContent(MemoryBytes(64u << 20));
-  for (auto _ : state) {
-    BodyPart read;
-    WriteAndReadBack(part, read);
-    benchmark::DoNotOptimize(read);
-  }
-  state.SetBytesProcessed(state.iterations() * (int64_t{64} << 20));
+Operation WriteOnly(Mail mail) {
+  return [mail = std::move(mail)](std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) {
+      Strata::MemoryOBinaryChannel out;
+      Strata::OChannelX writer(out);
+      mail.Write(writer);
+      benchmark::DoNotOptimize(out.GetBuffer());
+    }
+  };
 }
 
-void Content_Memcpy64MiB(benchmark::State& state) {
-  const std::size_t size = std::size_t{64} << 20;
-  const auto source = std::make_unique<unsigned char[]>(size);
-  for (auto _ : state) {
-    const auto target = std::make_unique_for_overwrite<unsigned char[]>(size);
-    std::memcpy(target.get(), source.get(), size);
-    benchmark::DoNotOptimize(target.get());
-    benchmark::ClobberMemory();
-  }
-  state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(size));
+Operation ReadOnly(const Mail& mail) {
+  return [form = ChannelForm(mail)](std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) {
+      Strata::MemoryIBinaryChannel in(form.data(), static_cast<unsigned int>(form.size()));
+      Strata::IChannelX reader(in);
+      Mail read;
+      read.Read(reader);
+      benchmark::DoNotOptimize(read);
+    }
+  };
 }
+
+constexpr std::size_t kMailsCounted = 20;
+
+QUORUM_BENCHMARK_CASE("ours.MailRoundTrip.text", kMailsCounted,
+                      [] { return RoundTrip(RealisticMail(PartKind::Text)); });
+QUORUM_BENCHMARK_CASE("ours.MailRoundTrip.octets", kMailsCounted,
+                      [] { return RoundTrip(RealisticMail(PartKind::Octets)); });
+QUORUM_BENCHMARK_CASE("ours.MailRoundTrip.easy", kMailsCounted,
+                      [] { return RoundTrip(EasyMail()); });
+QUORUM_BENCHMARK_CASE("ours.MailWrite.text", kMailsCounted,
+                      [] { return WriteOnly(RealisticMail(PartKind::Text)); });
+QUORUM_BENCHMARK_CASE("ours.MailWrite.octets", kMailsCounted,
+                      [] { return WriteOnly(RealisticMail(PartKind::Octets)); });
+QUORUM_BENCHMARK_CASE("ours.MailRead.text", kMailsCounted,
+                      [] { return ReadOnly(RealisticMail(PartKind::Text)); });
+QUORUM_BENCHMARK_CASE("ours.MailRead.octets", kMailsCounted,
+                      [] { return ReadOnly(RealisticMail(PartKind::Octets)); });
+QUORUM_BENCHMARK_CASE("ours.MailWriteAsRead.text", kMailsCounted, [] {
+  return WriteOnly(ReadBack(ChannelForm(RealisticMail(PartKind::Text))));
+});
+QUORUM_BENCHMARK_CASE("ours.MailWriteAsRead.octets", kMailsCounted, [] {
+  return WriteOnly(ReadBack(ChannelForm(RealisticMail(PartKind::Octets))));
+});
+
+constexpr unsigned int kLargeSize = 64u << 20;
+
+QUORUM_BENCHMARK_CASE("ours.BodyPartRoundTrip64MiB", 1, [] {
+  Quorum::Commons::DataBuffer<unsigned char> bytes(kLargeSize);
+  for (unsigned int i = 0; i < kLargeSize; ++i) bytes[i] = static_cast<unsigned char>(i * 31u);
+  auto part = std::make_shared<BodyPart>("attachment");
+  part->SetContentType("application/octet-stream");
+  part->SetContent(Strata::MakeRef<Contents::MemoryContent>(bytes));
+  return Operation([part](std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) {
+      BodyPart read;
+      WriteAndReadBack(*part, read);
+      benchmark::DoNotOptimize(read);
+    }
+  });
+});
+
+QUORUM_BENCHMARK_CASE("baseline.Memcpy64MiB", 1, [] {
+  std::shared_ptr<unsigned char[]> source(new unsigned char[kLargeSize]);
+  for (unsigned int i = 0; i < kLargeSize; ++i) source[i] = static_cast<unsigned char>(i * 31u);
+  return Operation([source](std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) {
+      const auto target = std::make_unique_for_overwrite<unsigned char[]>(kLargeSize);
+      std::memcpy(target.get(), source.get(), kLargeSize);
+      benchmark::DoNotOptimize(target.get());
+      benchmark::ClobberMemory();
+    }
+  });
+});
 
 }  // namespace
-
-BENCHMARK(RoundTrip_Mail)->Unit(benchmark::kMicrosecond);
-BENCHMARK(Content_RoundTrip64MiB)->Unit(benchmark::kMillisecond);
-BENCHMARK(Content_Memcpy64MiB)->Unit(benchmark::kMillisecond);
+}  // namespace QuorumBenchmarks

@@ -1,50 +1,103 @@
-// RoundTrip_Mail through protobuf: the same fields serialised to a string and
-// parsed back.
+// The mail workloads of RoundTripBenchmark.cpp through protobuf: a message
+// holding the same fields as our mail (names and values as strings, contents
+// as bytes), serialised to a string with SerializeToString and parsed back
+// with ParseFromString.
 #include <benchmark/benchmark.h>
 
 #include <string>
 
+#include "Comparison.h"
 #include "RoundTrip.pb.h"
+#include "Workloads.h"
 
+namespace QuorumBenchmarks {
 namespace {
 
-peer::Mail MakeMail() {
-  peer::Mail mail;
-  mail.set_id("mail-0001");
-  for (int i = 0; i < 50; ++i) {
-    peer::Header* header = mail.add_headers();
-    header->set_name("X-Header-" + std::to_string(i));
-    header->set_value(std::string(40, 'v'));
+using Quorum::Server::Mail::Header;
+using Quorum::Server::Mail::Headers;
+
+template <typename Message>
+void CopyHeaders(const Headers& headers, Message& message) {
+  for (const Header& header : headers) {
+    peer::Header* copy = message.add_headers();
+    copy->set_name(header.GetName().ToCStr());
+    copy->set_value(header.GetValue().ToCStr());
   }
-  for (int p = 0; p < 3; ++p) {
-    peer::Part* part = mail.add_parts();
-    part->set_name("part-" + std::to_string(p));
-    for (const char* name : {"Content-Type", "X-One", "Content-Size"}) {
-      peer::Header* header = part->add_headers();
-      header->set_name(name);
-      header->set_value("application/octet-stream");
-    }
-    std::string bytes(1024, '\0');
-    for (int i = 0; i < 1024; ++i) bytes[i] = static_cast<char>(i * 31);
-    part->set_content(bytes);
-  }
-  for (const char* flag : {"Seen", "Answered", "Flagged", "$Label1", "$Label2"}) {
-    mail.add_flags(flag);
-  }
-  return mail;
 }
 
-void Peer_ProtobufMailRoundTrip(benchmark::State& state) {
-  const peer::Mail mail = MakeMail();
-  for (auto _ : state) {
-    std::string bytes;
-    mail.SerializeToString(&bytes);
-    peer::Mail read;
-    read.ParseFromString(bytes);
-    benchmark::DoNotOptimize(read);
+peer::Mail PeerOf(const Quorum::Server::Mail::Mail& mail) {
+  peer::Mail message;
+  message.set_id(mail.GetId().GetId().ToCStr());
+  CopyHeaders(mail.GetHeaders(), message);
+  for (const auto& part : mail.GetBodyParts()) {
+    peer::Part* copy = message.add_parts();
+    copy->set_name(part->GetName().ToCStr());
+    CopyHeaders(part->GetHeaders(), *copy);
+    copy->set_content(ContentBytes(*part));
   }
+  for (const auto& flag : mail.GetFlags()) message.add_flags(flag.GetName().ToCStr());
+  return message;
 }
+
+Operation RoundTrip(const peer::Mail& mail) {
+  return [mail](std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) {
+      std::string bytes;
+      mail.SerializeToString(&bytes);
+      peer::Mail read;
+      read.ParseFromString(bytes);
+      benchmark::DoNotOptimize(read);
+    }
+  };
+}
+
+Operation WriteOnly(const peer::Mail& mail) {
+  return [mail](std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) {
+      std::string bytes;
+      mail.SerializeToString(&bytes);
+      benchmark::DoNotOptimize(bytes.data());
+    }
+  };
+}
+
+Operation ReadOnly(const peer::Mail& mail) {
+  return [bytes = mail.SerializeAsString()](std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) {
+      peer::Mail read;
+      read.ParseFromString(bytes);
+      benchmark::DoNotOptimize(read);
+    }
+  };
+}
+
+// The message as ParseFromString returns it.
+peer::Mail Parsed(const peer::Mail& mail) {
+  peer::Mail read;
+  read.ParseFromString(mail.SerializeAsString());
+  return read;
+}
+
+constexpr std::size_t kMailsCounted = 20;
+
+QUORUM_BENCHMARK_CASE("protobuf.MailRoundTrip.text", kMailsCounted,
+                      [] { return RoundTrip(PeerOf(RealisticMail(PartKind::Text))); });
+QUORUM_BENCHMARK_CASE("protobuf.MailRoundTrip.octets", kMailsCounted,
+                      [] { return RoundTrip(PeerOf(RealisticMail(PartKind::Octets))); });
+QUORUM_BENCHMARK_CASE("protobuf.MailRoundTrip.easy", kMailsCounted,
+                      [] { return RoundTrip(PeerOf(EasyMail())); });
+QUORUM_BENCHMARK_CASE("protobuf.MailWrite.text", kMailsCounted,
+                      [] { return WriteOnly(PeerOf(RealisticMail(PartKind::Text))); });
+QUORUM_BENCHMARK_CASE("protobuf.MailWrite.octets", kMailsCounted,
+                      [] { return WriteOnly(PeerOf(RealisticMail(PartKind::Octets))); });
+QUORUM_BENCHMARK_CASE("protobuf.MailRead.text", kMailsCounted,
+                      [] { return ReadOnly(PeerOf(RealisticMail(PartKind::Text))); });
+QUORUM_BENCHMARK_CASE("protobuf.MailRead.octets", kMailsCounted,
+                      [] { return ReadOnly(PeerOf(RealisticMail(PartKind::Octets))); });
+QUORUM_BENCHMARK_CASE("protobuf.MailWriteAsRead.text", kMailsCounted,
+                      [] { return WriteOnly(Parsed(PeerOf(RealisticMail(PartKind::Text)))); });
+QUORUM_BENCHMARK_CASE("protobuf.MailWriteAsRead.octets", kMailsCounted,
+                      [] { return WriteOnly(Parsed(PeerOf(RealisticMail(PartKind::Octets)))); });
 
 }  // namespace
-
-BENCHMARK(Peer_ProtobufMailRoundTrip)->Unit(benchmark::kMicrosecond);
+}  // namespace QuorumBenchmarks

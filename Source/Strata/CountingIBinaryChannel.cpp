@@ -8,4 +8,10 @@ unsigned int CountingIBinaryChannel::Read(unsigned char* data, unsigned int coun
   return n;
 }
 
+const unsigned char* CountingIBinaryChannel::ReadInPlace(unsigned int count) {
+  const unsigned char* bytes = channel_->ReadInPlace(count);
+  if (bytes != nullptr) position_ += count;
+  return bytes;
+}
+
 }  // namespace Strata

@@ -23,10 +23,12 @@ class STRATA_EXPORT CountingIBinaryChannel : public IBinaryChannel {
   unsigned int Read(unsigned char* data, unsigned int count) override;
   /// The wrapped channel's.
   unsigned int GetAvailable() const override { return channel_->GetAvailable(); }
+  /// Lends bytes from the wrapped channel where it can, and counts them.
+  const unsigned char* ReadInPlace(unsigned int count) override;
   /// Closes the wrapped channel.
   void Close() override { channel_->Close(); }
 
-  /// Bytes delivered so far by Read.
+  /// Bytes delivered so far by Read and ReadInPlace.
   std::uint64_t GetPosition() const noexcept { return position_; }
 
  private:

@@ -14,10 +14,11 @@
 // by its GenerateHashValue() (std::hash when it has none), which the keyed
 // hash then spreads but cannot separate when equal.
 //
-// The index is open addressing with linear probing over 32-bit slots that
-// hold entry positions; the keyed hashes are kept beside the entries, so
-// growth never rehashes a key.
+// The index (HashIndex) is open addressing with linear probing; it keeps the
+// keyed hashes, so growth never rehashes a key.
 #pragma once
+
+#include "Strata/RequiresCxx20.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -30,6 +31,7 @@
 #include <vector>
 
 #include "Strata/ConstForwardContainerIterator.h"
+#include "Strata/HashIndex.h"
 #include "Strata/IndexIterator.h"
 #include "Strata/KeyedHash.h"
 #include "Strata/OutOfMemoryException.h"
@@ -113,17 +115,17 @@ class HashTable {
 
   // The stored value of `key`, or null. The pointer is invalidated by any
   // change to the table.
-  const V* Find(const K& key) const { return ValueAtSlot(Locate(key)); }
-  V* Find(const K& key) { return ValueAtSlot(Locate(key)); }
+  const V* Find(const K& key) const { return ValueAt(Locate(key)); }
+  V* Find(const K& key) { return ValueAt(Locate(key)); }
 
   // Look-ups of a text key given as its code units; they build no key.
   bool ContainsUnits(std::u16string_view units) const requires TextKey<K> {
     return Locate(units) != kNone;
   }
   const V* FindUnits(std::u16string_view units) const requires TextKey<K> {
-    return ValueAtSlot(Locate(units));
+    return ValueAt(Locate(units));
   }
-  V* FindUnits(std::u16string_view units) requires TextKey<K> { return ValueAtSlot(Locate(units)); }
+  V* FindUnits(std::u16string_view units) requires TextKey<K> { return ValueAt(Locate(units)); }
   bool RemoveUnits(std::u16string_view units) requires TextKey<K> {
     return RemoveAt(Locate(units));
   }
@@ -154,8 +156,7 @@ class HashTable {
   void Swap(HashTable& other) noexcept {
     keys_.swap(other.keys_);
     values_.swap(other.values_);
-    hashes_.swap(other.hashes_);
-    slots_.swap(other.slots_);
+    index_.Swap(other.index_);
   }
 
   // Entries in storage order by position; REQUIRES: index < GetSize().
@@ -177,97 +178,69 @@ class HashTable {
   void Reserve(unsigned int count) {
     GrowTo(keys_, count);
     GrowTo(values_, count);
-    GrowTo(hashes_, count);
-    ReserveIndex(count);
+    index_.Reserve(count);
   }
 
  private:
   friend struct internal::HashTableProbe;
 
-  static constexpr std::uint32_t kNone = 0xFFFFFFFFu;
+  static constexpr std::uint32_t kNone = HashIndex::kNone;
 
-  // See internal::HashTableProbe.
-  std::size_t GetTotalProbeLength() const noexcept {
-    std::size_t total = 0;
-    for (std::uint32_t i = 0; i < hashes_.size(); ++i) {
-      total += ((SlotOfIndex(i) - hashes_[i]) & Mask()) + 1;
-    }
-    return total;
+  const V* ValueAt(std::uint32_t position) const noexcept {
+    return position == kNone ? nullptr : &values_[position];
+  }
+  V* ValueAt(std::uint32_t position) noexcept {
+    return position == kNone ? nullptr : &values_[position];
   }
 
-  const V* ValueAtSlot(std::uint32_t slot) const noexcept {
-    return slot == kNone ? nullptr : &values_[slots_[slot] - 1];
-  }
-  V* ValueAtSlot(std::uint32_t slot) noexcept {
-    return slot == kNone ? nullptr : &values_[slots_[slot] - 1];
-  }
-
-  bool RemoveAt(std::uint32_t slot) {
-    if (slot == kNone) return false;
-    const std::uint32_t index = slots_[slot] - 1;
-    EraseSlot(slot);
-    const std::uint32_t last = static_cast<std::uint32_t>(keys_.size()) - 1;
-    if (index != last) {
-      slots_[SlotOfIndex(last)] = index + 1;
-      keys_[index] = std::move(keys_[last]);
-      values_[index] = std::move(values_[last]);
-      hashes_[index] = hashes_[last];
+  bool RemoveAt(std::uint32_t position) {
+    if (position == kNone) return false;
+    index_.Remove(position);
+    const std::size_t last = keys_.size() - 1;
+    if (position != last) {
+      keys_[position] = std::move(keys_[last]);
+      values_[position] = std::move(values_[last]);
     }
     keys_.pop_back();
     values_.pop_back();
-    hashes_.pop_back();
     return true;
   }
 
   template <typename KeyArg, typename ValueArg>
   bool SetKey(KeyArg&& key, ValueArg&& value) {
     const std::uint32_t hash = PlaceOf(key);
-    const std::uint32_t slot = Locate(key, hash);
-    if (slot != kNone) {
-      values_[slots_[slot] - 1] = std::forward<ValueArg>(value);
+    const std::uint32_t position = Locate(key, hash);
+    if (position != kNone) {
+      values_[position] = std::forward<ValueArg>(value);
       return false;
     }
     if (GetSize() >= kMostEntries) {
       STRATA_THROW(OutOfMemoryException, "Failed to add: the table is full.");
     }
-    ReserveIndex(GetSize() + 1);
-    // Each step undoes the ones before it if it throws, so a failed Set
-    // leaves the table as it was.
-    hashes_.push_back(hash);
-    try {
-      keys_.emplace_back(std::forward<KeyArg>(key));
-    } catch (...) {
-      hashes_.pop_back();
-      throw;
-    }
+    // The index makes its room first, so once the entry is in, indexing it
+    // cannot fail; a failure before that leaves the table as it was.
+    index_.Reserve(GetSize() + 1);
+    keys_.emplace_back(std::forward<KeyArg>(key));
     try {
       values_.emplace_back(std::forward<ValueArg>(value));
     } catch (...) {
       keys_.pop_back();
-      hashes_.pop_back();
       throw;
     }
-    slots_[FreeSlot(hash)] = static_cast<std::uint32_t>(keys_.size());
+    index_.Append(hash);
     return true;
   }
 
-  std::uint32_t Mask() const noexcept { return static_cast<std::uint32_t>(slots_.size() - 1); }
-
   template <typename Lookup>
   std::uint32_t Locate(const Lookup& key) const {
-    return slots_.empty() ? kNone : Locate(key, PlaceOf(key));
+    return index_.GetSize() == 0 ? kNone : Locate(key, PlaceOf(key));
   }
 
-  // The slot of the entry whose key equals `key` (a K or, for a text key,
-  // a view of its units), or kNone.
+  // The position of the entry whose key equals `key` (a K or, for a text
+  // key, a view of its units), or kNone.
   template <typename Lookup>
   std::uint32_t Locate(const Lookup& key, std::uint32_t hash) const {
-    if (slots_.empty()) return kNone;
-    for (std::uint32_t s = hash & Mask();; s = (s + 1) & Mask()) {
-      const std::uint32_t stored = slots_[s];
-      if (stored == 0) return kNone;
-      if (hashes_[stored - 1] == hash && Matches(keys_[stored - 1], key)) return s;
-    }
+    return index_.Find(hash, [&](std::uint32_t position) { return Matches(keys_[position], key); });
   }
 
   template <typename Lookup>
@@ -279,58 +252,14 @@ class HashTable {
     }
   }
 
-  std::uint32_t FreeSlot(std::uint32_t hash) const noexcept {
-    std::uint32_t s = hash & Mask();
-    while (slots_[s] != 0) s = (s + 1) & Mask();
-    return s;
-  }
-
-  std::uint32_t SlotOfIndex(std::uint32_t index) const noexcept {
-    std::uint32_t s = hashes_[index] & Mask();
-    while (slots_[s] != index + 1) s = (s + 1) & Mask();
-    return s;
-  }
-
-  // Backward-shift deletion keeps every probe sequence unbroken.
-  void EraseSlot(std::uint32_t hole) noexcept {
-    std::uint32_t next = hole;
-    for (;;) {
-      next = (next + 1) & Mask();
-      const std::uint32_t stored = slots_[next];
-      if (stored == 0) break;
-      const std::uint32_t home = hashes_[stored - 1] & Mask();
-      const bool homeBetween =
-          hole <= next ? (hole < home && home <= next) : (hole < home || home <= next);
-      if (!homeBetween) {
-        slots_[hole] = stored;
-        hole = next;
-      }
-    }
-    slots_[hole] = 0;
-  }
-
   template <typename T>
   static void GrowTo(std::vector<T>& items, std::size_t count) {
     if (count > items.capacity()) items.reserve(std::max(count, 2 * items.capacity()));
   }
 
-  // Grows the index so that `count` entries keep it at most half full.
-  void ReserveIndex(unsigned int count) {
-    std::size_t wanted = slots_.empty() ? 16 : slots_.size();
-    while (wanted < 2 * static_cast<std::size_t>(count)) wanted *= 2;
-    if (wanted != slots_.size()) Rebuild(wanted);
-  }
-
-  void Rebuild(std::size_t slotCount) {
-    std::vector<std::uint32_t> slots(slotCount, 0);
-    slots_.swap(slots);
-    for (std::uint32_t i = 0; i < hashes_.size(); ++i) slots_[FreeSlot(hashes_[i])] = i + 1;
-  }
-
   std::vector<K> keys_;
   std::vector<V> values_;
-  std::vector<std::uint32_t> hashes_;
-  std::vector<std::uint32_t> slots_;
+  HashIndex index_;
 };
 
 }  // namespace Strata

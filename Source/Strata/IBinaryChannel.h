@@ -14,6 +14,11 @@ class STRATA_EXPORT IBinaryChannel {
   virtual unsigned int Read(unsigned char* data, unsigned int count) = 0;
   // Bytes that can be read without blocking; 0 when unknown or at the end.
   virtual unsigned int GetAvailable() const;
+  /// Reads `count` bytes without copying them, when the channel holds them
+  /// in memory already: returns where they lie and moves past them, or
+  /// returns null and moves nothing (always, by default). The bytes stay
+  /// valid until the channel is used again or its source changes.
+  virtual const unsigned char* ReadInPlace(unsigned int count);
   virtual void Close();
 
  protected:

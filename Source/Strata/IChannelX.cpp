@@ -1,6 +1,8 @@
 #include "Strata/IChannelX.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 #include <string>
 
 #include "Strata/IBinaryChannelUtilities.h"
@@ -16,9 +18,16 @@ void IChannelX::ReadExactly(unsigned char* data, unsigned int count, const char*
   }
 }
 
+const unsigned char* IChannelX::ReadBytes(unsigned char* buffer, unsigned int count,
+                                          const char* what) {
+  if (const unsigned char* bytes = channel_->ReadInPlace(count)) return bytes;
+  ReadExactly(buffer, count, what);
+  return buffer;
+}
+
 bool IChannelX::ReadBool() {
-  unsigned char byte = 0;
-  ReadExactly(&byte, 1, "bool");
+  unsigned char buffer = 0;
+  const unsigned char byte = *ReadBytes(&buffer, 1, "bool");
   if (byte > 1) {
     STRATA_THROW(IOException,
                  UniString::Format("Failed to read bool: invalid value %u.", unsigned{byte}));
@@ -27,25 +36,64 @@ bool IChannelX::ReadBool() {
 }
 
 std::int16_t IChannelX::ReadShort() {
-  unsigned char bytes[2];
-  ReadExactly(bytes, 2, "short");
+  unsigned char buffer[2];
+  const unsigned char* bytes = ReadBytes(buffer, 2, "short");
   return static_cast<std::int16_t>(static_cast<std::uint16_t>((bytes[0] << 8) | bytes[1]));
 }
 
 std::int32_t IChannelX::ReadInt() { return static_cast<std::int32_t>(ReadUnsignedInt()); }
 
 std::uint32_t IChannelX::ReadUnsignedInt() {
-  unsigned char bytes[4];
-  ReadExactly(bytes, 4, "unsigned int");
+  unsigned char buffer[4];
+  const unsigned char* bytes = ReadBytes(buffer, 4, "unsigned int");
   return (std::uint32_t{bytes[0]} << 24) | (std::uint32_t{bytes[1]} << 16) |
          (std::uint32_t{bytes[2]} << 8) | std::uint32_t{bytes[3]};
 }
 
+namespace {
+
+// Turns units read as big-endian byte pairs into code units in place.
+void UnitsFromBigEndian(char16_t* units, std::size_t count) noexcept {
+  if constexpr (std::endian::native == std::endian::little) {
+    for (std::size_t i = 0; i < count; ++i) {
+      units[i] = static_cast<char16_t>((units[i] << 8) | (units[i] >> 8));
+    }
+  }
+}
+
+[[noreturn]] void ThrowShortString(std::size_t done, std::uint32_t length) {
+  STRATA_THROW(
+      IOException,
+      UniString::Format("Failed to read string: unexpected end of channel after %u "
+                        "of %u characters.",
+                        static_cast<unsigned int>(done), static_cast<unsigned int>(length)));
+}
+
+}  // namespace
+
 UniString IChannelX::ReadUniString() {
   const std::uint32_t length = ReadUnsignedInt();
-  // The units are read straight into the text's storage. Storage grows only
-  // as far as the channel says it can deliver, or doubles what has arrived
-  // (at least a small piece) when it cannot say, so a hostile length
+  // A short text comes through a buffer on the stack and is then built at
+  // its length in one step.
+  constexpr std::size_t kShort = 512;
+  if (length <= kShort) {
+    if (const unsigned char* inPlace = channel_->ReadInPlace(2 * length)) {
+      return UniString::Filled(length, [&](char16_t* units) {
+        for (std::size_t i = 0; i < length; ++i) {
+          units[i] = static_cast<char16_t>((inPlace[2 * i] << 8) | inPlace[2 * i + 1]);
+        }
+      });
+    }
+    char16_t units[kShort];
+    auto* bytes = reinterpret_cast<unsigned char*>(units);
+    const unsigned int got = IBinaryChannelUtilities::ReadFully(*channel_, bytes, 2 * length);
+    if (got != 2 * length) ThrowShortString(got / 2, length);
+    UnitsFromBigEndian(units, length);
+    return UniString(std::u16string_view(units, length));
+  }
+  // A longer one is read straight into the text's storage. Storage grows
+  // only as far as the channel says it can deliver, or doubles what has
+  // arrived (at least a small piece) when it cannot say, so a hostile length
   // allocates at most about twice the bytes that are really there.
   constexpr std::size_t kPiece = 2048;
   constexpr std::size_t kMostPerRead = std::size_t{1} << 30;
@@ -59,17 +107,8 @@ UniString IChannelX::ReadUniString() {
     auto* bytes = reinterpret_cast<unsigned char*>(units.data() + done);
     const unsigned int got =
         IBinaryChannelUtilities::ReadFully(*channel_, bytes, static_cast<unsigned int>(2 * n));
-    if (got != 2 * n) {
-      STRATA_THROW(IOException,
-                   UniString::Format("Failed to read string: unexpected end of channel after %u "
-                                     "of %u characters.",
-                                     static_cast<unsigned int>(done + got / 2),
-                                     static_cast<unsigned int>(length)));
-    }
-    for (std::size_t i = done; i < done + n; ++i) {
-      const auto* unit = reinterpret_cast<const unsigned char*>(&units[i]);
-      units[i] = static_cast<char16_t>((unit[0] << 8) | unit[1]);
-    }
+    if (got != 2 * n) ThrowShortString(done + got / 2, length);
+    UnitsFromBigEndian(units.data() + done, n);
     done += n;
   }
   return UniString(std::move(units));

@@ -29,6 +29,9 @@ class STRATA_EXPORT IChannelX {
 
  private:
   void ReadExactly(unsigned char* data, unsigned int count, const char* what);
+  // The next `count` bytes: where the channel holds them, or else read into
+  // `buffer`.
+  const unsigned char* ReadBytes(unsigned char* buffer, unsigned int count, const char* what);
 
   IBinaryChannel* channel_;
 };

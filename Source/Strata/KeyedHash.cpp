@@ -61,6 +61,20 @@ std::uint64_t LoadLittleEndian(const unsigned char* bytes, std::size_t count) no
   return word;
 }
 
+// The bytes after the last whole word, little-endian. With a word before
+// them, the eight bytes that end the message are loaded at once and the
+// earlier ones shifted out.
+std::uint64_t LoadTail(const unsigned char* bytes, std::size_t size, std::size_t whole) noexcept {
+  const std::size_t tail = size - whole;
+  if (tail == 0) return 0;
+  if (std::endian::native == std::endian::little && size >= 8) {
+    std::uint64_t word;
+    std::memcpy(&word, bytes + size - 8, 8);
+    return word >> (8 * (8 - tail));
+  }
+  return LoadLittleEndian(bytes + whole, tail);
+}
+
 struct SipState {
   std::uint64_t v0, v1, v2, v3;
 
@@ -101,7 +115,7 @@ inline std::uint64_t SipHash(std::uint64_t k0, std::uint64_t k1, const unsigned 
     state.Absorb(word, compressionRounds);
   }
   const std::uint64_t last =
-      (static_cast<std::uint64_t>(size) << 56) | LoadLittleEndian(bytes + whole, size % 8);
+      (static_cast<std::uint64_t>(size) << 56) | LoadTail(bytes, size, whole);
   state.Absorb(last, compressionRounds);
   state.v2 ^= 0xff;
   for (int r = 0; r < finalRounds; ++r) state.Round();

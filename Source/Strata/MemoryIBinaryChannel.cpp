@@ -20,4 +20,11 @@ unsigned int MemoryIBinaryChannel::Read(unsigned char* data, unsigned int count)
   return n;
 }
 
+const unsigned char* MemoryIBinaryChannel::ReadInPlace(unsigned int count) {
+  if (count > size_ - position_) return nullptr;
+  const unsigned char* bytes = data_ + position_;
+  position_ += count;
+  return bytes;
+}
+
 }  // namespace Strata

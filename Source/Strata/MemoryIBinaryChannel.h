@@ -17,6 +17,7 @@ class STRATA_EXPORT MemoryIBinaryChannel : public IBinaryChannel {
 
   unsigned int Read(unsigned char* data, unsigned int count) override;
   unsigned int GetAvailable() const override { return size_ - position_; }
+  const unsigned char* ReadInPlace(unsigned int count) override;
 
  private:
   const unsigned char* data_;

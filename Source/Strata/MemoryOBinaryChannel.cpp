@@ -11,21 +11,32 @@ namespace Strata {
 MemoryOBinaryChannel::MemoryOBinaryChannel() = default;
 MemoryOBinaryChannel::~MemoryOBinaryChannel() = default;
 
-void MemoryOBinaryChannel::Write(const unsigned char* data, unsigned int count) {
-  if (closed_) STRATA_THROW(IOException, "Failed to write: channel is closed.");
-  if (count == 0) return;
+unsigned long long MemoryOBinaryChannel::CapacityFor(unsigned int count) const {
   constexpr unsigned long long kLimit = std::numeric_limits<unsigned int>::max();
   const unsigned long long needed = static_cast<unsigned long long>(size_) + count;
   if (needed > kLimit) STRATA_THROW(IOException, "Failed to write: buffer is full.");
-  if (needed > capacity_) {
-    unsigned long long grown = capacity_ < 64 ? 64 : 2ull * capacity_;
-    if (grown < needed) grown = needed;
-    if (grown > kLimit) grown = kLimit;
-    Regrow(grown, data, count);
+  unsigned long long grown = capacity_ < 64 ? 64 : 2ull * capacity_;
+  if (grown < needed) grown = needed;
+  return grown > kLimit ? kLimit : grown;
+}
+
+void MemoryOBinaryChannel::Write(const unsigned char* data, unsigned int count) {
+  if (closed_) STRATA_THROW(IOException, "Failed to write: channel is closed.");
+  if (count == 0) return;
+  if (count > capacity_ - size_) {
+    Regrow(CapacityFor(count), data, count);
     return;
   }
   std::memcpy(buffer_.get() + size_, data, count);
   size_ += count;
+}
+
+unsigned char* MemoryOBinaryChannel::WriteInPlace(unsigned int count) {
+  if (closed_) STRATA_THROW(IOException, "Failed to write: channel is closed.");
+  if (count > capacity_ - size_) Regrow(CapacityFor(count), nullptr, 0);
+  unsigned char* place = buffer_.get() + size_;
+  size_ += count;
+  return place;
 }
 
 void MemoryOBinaryChannel::ReserveMore(unsigned int count) noexcept {

@@ -19,6 +19,7 @@ class STRATA_EXPORT MemoryOBinaryChannel : public OBinaryChannel {
 
   void Write(const unsigned char* data, unsigned int count) override;
   void ReserveMore(unsigned int count) noexcept override;
+  unsigned char* WriteInPlace(unsigned int count) override;
   void Close() override;
 
   // The bytes written so far; null while none were written.
@@ -32,6 +33,9 @@ class STRATA_EXPORT MemoryOBinaryChannel : public OBinaryChannel {
   unsigned char* ReleaseBuffer() noexcept;
 
  private:
+  // The capacity to grow to for `count` more bytes, which do not fit now;
+  // throws IOException when the total would not fit an unsigned int.
+  unsigned long long CapacityFor(unsigned int count) const;
   // Moves the bytes to a buffer of `capacity` bytes and then appends `count`
   // bytes from `data`, which may point into the old buffer.
   void Regrow(unsigned long long capacity, const unsigned char* data, unsigned int count);

@@ -16,6 +16,11 @@ class STRATA_EXPORT OBinaryChannel {
   // channel can make room for them at once. Does nothing by default; never
   // throws for a hint it cannot honour.
   virtual void ReserveMore(unsigned int count) noexcept;
+  /// Writes `count` bytes that the caller puts in place: returns where they
+  /// go, in the channel's own storage, or returns null and writes nothing
+  /// (always, by default). The caller fills all `count` bytes before it uses
+  /// the channel again. Throws as Write does.
+  virtual unsigned char* WriteInPlace(unsigned int count);
   virtual void Flush();
   virtual void Close();
 

@@ -40,6 +40,9 @@ class STRATA_EXPORT OChannelX {
   OBinaryChannel& GetBinaryChannel() const noexcept { return *channel_; }
 
  private:
+  // Writes the bytes, in place where the channel lends its storage.
+  void Put(const unsigned char* bytes, unsigned int count);
+
   OBinaryChannel* channel_;
 };
 

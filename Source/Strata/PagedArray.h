@@ -6,7 +6,6 @@
 
 #include <cstddef>
 #include <limits>
-#include <memory>
 #include <utility>
 #include <vector>
 
@@ -55,19 +54,19 @@ class PagedArray {
       STRATA_THROW(OutOfMemoryException, "Failed to append: the array is full.");
     }
     if (size_ % PageSize == 0) {
-      auto page = std::make_unique<Page>();
-      page->reserve(PageSize);
+      Page page;
+      page.reserve(PageSize);
       pages_.push_back(std::move(page));
     }
-    pages_.back()->push_back(std::move(value));
+    pages_.back().push_back(std::move(value));
     ++size_;
   }
 
   // REQUIRES: index < GetSize().
   void RemoveAt(unsigned int index) {
     for (unsigned int i = index; i + 1 < size_; ++i) At(i) = std::move(At(i + 1));
-    pages_.back()->pop_back();
-    if (pages_.back()->empty()) pages_.pop_back();
+    pages_.back().pop_back();
+    if (pages_.back().empty()) pages_.pop_back();
     --size_;
   }
 
@@ -101,22 +100,24 @@ class PagedArray {
  private:
   using Page = std::vector<T>;
 
-  T& At(unsigned int index) noexcept { return (*pages_[index / PageSize])[index % PageSize]; }
+  T& At(unsigned int index) noexcept { return pages_[index / PageSize][index % PageSize]; }
   const T& At(unsigned int index) const noexcept {
-    return (*pages_[index / PageSize])[index % PageSize];
+    return pages_[index / PageSize][index % PageSize];
   }
   void CopyFrom(const PagedArray& other) {
     pages_.reserve(other.pages_.size());
-    for (const auto& page : other.pages_) {
-      auto copy = std::make_unique<Page>();
-      copy->reserve(PageSize);
-      copy->insert(copy->end(), page->begin(), page->end());
+    for (const Page& page : other.pages_) {
+      Page copy;
+      copy.reserve(PageSize);
+      copy.insert(copy.end(), page.begin(), page.end());
       pages_.push_back(std::move(copy));
     }
     size_ = other.size_;
   }
 
-  std::vector<std::unique_ptr<Page>> pages_;
+  // A page's elements live in its own buffer, which moves with the page
+  // object when pages_ grows: the elements themselves never move.
+  std::vector<Page> pages_;
   unsigned int size_ = 0;
 };
 

@@ -10,15 +10,23 @@
 // SetToLowerCase never changes GetLength(), and IsEqual(other, Insensitive) is
 // true exactly when both lower-cased copies are equal.
 //
+// Texts of up to kInlineLength units are held inside the object, longer ones
+// in a std::u16string, so short names and values cost no allocation.
+//
 // Not thread-safe for concurrent mutation; concurrent reads are fine.
 #pragma once
 
+#include <algorithm>
 #include <compare>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <limits>
+#include <new>
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <utility>
 
 #include "Strata/Export.h"
 #include "Strata/Hashing.h"
@@ -98,7 +106,30 @@ class STRATA_EXPORT UniString {
   // length it means "to the end".
   static constexpr unsigned int NotFound = std::numeric_limits<unsigned int>::max();
 
-  UniString() = default;
+  /// The number of units a text holds without allocating.
+  static constexpr unsigned int kInlineLength = 20;
+
+  UniString() noexcept {}
+  UniString(const UniString& other) : UniString(other.GetUnits()) {}
+  /// Takes the other text's units and leaves it empty.
+  UniString(UniString&& other) noexcept { TakeFrom(other); }
+  /// Reuses this text's storage when it is large enough; otherwise builds
+  /// the copy first, so a failure leaves this text as it was.
+  UniString& operator=(const UniString& other) {
+    if (long_ || other.long_ || this == &other) return Assign(other);
+    std::memcpy(inline_, other.inline_, sizeof inline_);  // fixed size: cheaper
+    length_ = other.length_;
+    return *this;
+  }
+  UniString& operator=(UniString&& other) noexcept {
+    if (this != &other) {
+      Destroy();
+      TakeFrom(other);
+    }
+    return *this;
+  }
+  ~UniString() { Destroy(); }
+
   // Decodes zero-terminated UTF-8; a null pointer gives the empty text.
   UniString(const char* utf8);
   // Decodes `count` bytes; embedded zero bytes are kept as U+0000.
@@ -111,29 +142,25 @@ class STRATA_EXPORT UniString {
   // the view and the string constructor); a null pointer gives the empty text.
   UniString(const char16_t* units)
       : UniString(units == nullptr ? std::u16string_view() : std::u16string_view(units)) {}
-  UniString(std::u16string&& units) noexcept : units_(std::move(units)) {}
+  UniString(std::u16string&& units) noexcept;
 
-  unsigned int GetLength() const noexcept { return static_cast<unsigned int>(units_.size()); }
-  bool IsEmpty() const noexcept { return units_.empty(); }
+  unsigned int GetLength() const noexcept {
+    return static_cast<unsigned int>(long_ ? units_.size() : length_);
+  }
+  bool IsEmpty() const noexcept { return GetLength() == 0; }
 
   // REQUIRES: index < GetLength().
-  UniChar operator[](unsigned int index) const noexcept { return units_[index]; }
+  UniChar operator[](unsigned int index) const noexcept { return Data()[index]; }
 
-  UniString& Append(const UniString& other) {
-    units_.append(other.units_);
-    return *this;
-  }
+  UniString& Append(const UniString& other) { return Append(other.GetUnits()); }
   UniString& Append(UniChar character) {
-    units_.push_back(character);
-    return *this;
+    const char16_t unit = character;
+    return Append(std::u16string_view(&unit, 1));
   }
-  UniString& Append(std::u16string_view units) {
-    units_.append(units);
-    return *this;
-  }
+  UniString& Append(std::u16string_view units);
   // A zero-terminated UTF-16 text such as u"..."; null appends nothing.
   UniString& Append(const char16_t* units) {
-    if (units != nullptr) units_.append(units);
+    if (units != nullptr) Append(std::u16string_view(units));
     return *this;
   }
   UniString& operator+=(const UniString& other) { return Append(other); }
@@ -143,15 +170,32 @@ class STRATA_EXPORT UniString {
     return left;
   }
 
-  void Clear() noexcept { units_.clear(); }
-  void Reserve(unsigned int length) { units_.reserve(length); }
+  /// Empties the text; its storage stays for reuse.
+  void Clear() noexcept {
+    if (long_) {
+      units_.clear();
+    } else {
+      length_ = 0;
+    }
+  }
+  /// Makes room for `length` units, so appending up to that length and
+  /// assigning a text that short do not allocate.
+  void Reserve(unsigned int length) {
+    if (length > (long_ ? units_.capacity() : kInlineLength)) Grow(length);
+  }
 
   // Exact comparison of the code units.
-  friend bool operator==(const UniString&, const UniString&) = default;
+  friend bool operator==(const UniString& a, const UniString& b) noexcept {
+    const std::u16string_view x = a.GetUnits();
+    const std::u16string_view y = b.GetUnits();
+    // Equal bytes are equal units; memcmp is far quicker than a unit loop.
+    return x.size() == y.size() &&
+           (x.empty() || std::memcmp(x.data(), y.data(), x.size() * sizeof(char16_t)) == 0);
+  }
   // Code-unit order (lexicographic over the unsigned 16-bit units); fixed,
   // independent of locale and case.
   friend std::strong_ordering operator<=>(const UniString& a, const UniString& b) noexcept {
-    return a.units_ <=> b.units_;
+    return a.GetUnits() <=> b.GetUnits();
   }
 
   bool IsEqual(const UniString& other, CaseSensitivity sensitivity) const noexcept;
@@ -161,6 +205,9 @@ class STRATA_EXPORT UniString {
   // Writes the lower case of `source`, as SetToLowerCase makes it, to the
   // source.size() units at `target` (which may be source.data()).
   static void LowerCaseUnits(std::u16string_view source, char16_t* target) noexcept;
+  /// True when `text`, lower-cased as SetToLowerCase does it, is exactly
+  /// `lower`; no lower-cased copy is built.
+  static bool LowerCaseEquals(std::u16string_view text, std::u16string_view lower) noexcept;
 
   // Exact prefix test; every text begins with the empty text.
   bool BeginsWith(const UniString& prefix) const noexcept;
@@ -185,10 +232,22 @@ class STRATA_EXPORT UniString {
   std::string ToUtf8() const { return ToCStr(); }
 
   // The code units; valid until the text changes.
-  std::u16string_view GetUnits() const noexcept { return units_; }
-  explicit operator std::u16string_view() const noexcept { return units_; }
+  std::u16string_view GetUnits() const noexcept {
+    return long_ ? std::u16string_view(units_) : std::u16string_view(inline_, length_);
+  }
+  explicit operator std::u16string_view() const noexcept { return GetUnits(); }
 
-  void Swap(UniString& other) noexcept { units_.swap(other.units_); }
+  void Swap(UniString& other) noexcept {
+    if (long_ || other.long_ || this == &other) {
+      SwapSlowly(other);
+      return;
+    }
+    char16_t mine[kInlineLength];
+    std::memcpy(mine, inline_, sizeof inline_);
+    std::memcpy(inline_, other.inline_, sizeof inline_);
+    std::memcpy(other.inline_, mine, sizeof inline_);
+    std::swap(length_, other.length_);
+  }
 
   // printf-style formatting, checked against the argument types at compile
   // time: %T takes a UniString (inserted verbatim), %u an unsigned int, %d an
@@ -224,7 +283,63 @@ class STRATA_EXPORT UniString {
   static UniString FormatImpl(const char* format, const internal::FormatArgument* arguments,
                               std::size_t count);
 
-  std::u16string units_;
+  const char16_t* Data() const noexcept { return long_ ? units_.data() : inline_; }
+  char16_t* Data() noexcept { return long_ ? units_.data() : inline_; }
+  // IChannelX reads a text's units straight into its storage.
+  friend class IChannelX;
+  // A text of `length` units, which `fill(char16_t* units)` writes into its
+  // storage (for a long text, after zero-filling it).
+  template <typename Fill>
+  static UniString Filled(std::size_t length, Fill&& fill) {
+    // One object returned on every path, so it is built in the caller's
+    // place rather than copied there.
+    UniString text;
+    if (length <= kInlineLength) {
+      fill(text.inline_);
+      text.length_ = static_cast<std::uint32_t>(length);
+    } else {
+      std::u16string units(length, u'\0');
+      fill(units.data());
+      new (&text.units_) std::u16string(std::move(units));
+      text.long_ = true;
+    }
+    return text;
+  }
+
+  // The general cases of operator= and Reserve.
+  UniString& Assign(const UniString& other);
+  void Grow(unsigned int length);
+  // Takes the other text's units and leaves it empty and inline. REQUIRES:
+  // this text is empty and inline. The whole inline buffer is copied, since
+  // a fixed-size copy is cheaper than one of the units in use.
+  void TakeFrom(UniString& other) noexcept {
+    if (other.long_) {
+      TakeLong(other);
+      return;
+    }
+    std::memcpy(inline_, other.inline_, sizeof inline_);
+    length_ = other.length_;
+    other.length_ = 0;
+  }
+  // Ends the long form, if any; the text is then empty and inline.
+  void Destroy() noexcept {
+    if (long_) DestroyLong();
+    length_ = 0;
+  }
+  void TakeLong(UniString& other) noexcept;
+  void DestroyLong() noexcept;
+  void SwapSlowly(UniString& other) noexcept;
+  // Switches to the long form with room for `capacity` units, keeping the
+  // units; nothing changes if that throws.
+  void MakeLong(std::size_t capacity);
+
+  // Inline: `length_` units in inline_. Long: units_ (whatever its length).
+  union {
+    char16_t inline_[kInlineLength];
+    std::u16string units_;
+  };
+  std::uint32_t length_ = 0;
+  bool long_ = false;
 };
 
 }  // namespace Strata

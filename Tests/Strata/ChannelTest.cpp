@@ -17,12 +17,19 @@ using Bytes = std::vector<unsigned char>;
 
 namespace {
 
-// Hands out at most one byte per Read, as a slow network peer would.
+// Hands out at most one byte per Read, as a slow network peer would, and
+// never its bytes in place.
 struct TrickleChannel : MemoryIBinaryChannel {
   using MemoryIBinaryChannel::MemoryIBinaryChannel;
   unsigned int Read(unsigned char* data, unsigned int count) override {
     return MemoryIBinaryChannel::Read(data, count == 0 ? 0 : 1);
   }
+  const unsigned char* ReadInPlace(unsigned int) override { return nullptr; }
+};
+
+// Collects bytes as a memory channel does, but only through Write.
+struct CopyingChannel : MemoryOBinaryChannel {
+  unsigned char* WriteInPlace(unsigned int) override { return nullptr; }
 };
 
 }  // namespace
@@ -137,4 +144,80 @@ TEST(TypedChannel, CountsAndTextsOf2To32OrMoreAreRefusedBeforeAnyByteIsWritten) 
                IllegalArgumentException);
   ::munmap(units, 2 * kUnits);
   EXPECT_EQ(bytes.GetSize(), 4u);
+}
+
+// A memory channel lends its storage to the typed channels (ReadInPlace,
+// WriteInPlace); the bytes and the failures are the same as through Read
+// and Write, for texts short and long.
+TEST(TypedChannel, InPlaceAndCopiedTransfersGiveTheSameBytesAndFailures) {
+  std::vector<UniString> texts;
+  for (const std::size_t length : {0, 1, 20, 21, 511, 512, 513, 2047, 2048, 5000}) {
+    std::u16string units(length, u'\u00E9');
+    for (std::size_t i = 0; i < length; i += 7) units[i] = static_cast<char16_t>(0xD800 + i % 3);
+    texts.emplace_back(units);
+  }
+  MemoryOBinaryChannel inPlace;
+  CopyingChannel copying;
+  for (OBinaryChannel* channel :
+       {static_cast<OBinaryChannel*>(&inPlace), static_cast<OBinaryChannel*>(&copying)}) {
+    OChannelX out(*channel);
+    for (const UniString& text : texts) {
+      out.WriteUniString(text);
+      out.WriteBool(false);
+      out.WriteShort(-2);
+      out.WriteUnsignedInt(7);
+    }
+  }
+  ASSERT_EQ(Bytes(inPlace.GetBuffer(), inPlace.GetBuffer() + inPlace.GetSize()),
+            Bytes(copying.GetBuffer(), copying.GetBuffer() + copying.GetSize()));
+
+  MemoryIBinaryChannel memory(inPlace.GetBuffer(), inPlace.GetSize());
+  TrickleChannel trickle(inPlace.GetBuffer(), inPlace.GetSize());
+  for (IBinaryChannel* channel :
+       {static_cast<IBinaryChannel*>(&memory), static_cast<IBinaryChannel*>(&trickle)}) {
+    IChannelX in(*channel);
+    for (const UniString& text : texts) {
+      EXPECT_EQ(in.ReadUniString(), text) << text.GetLength();
+      EXPECT_FALSE(in.ReadBool());
+      EXPECT_EQ(in.ReadShort(), -2);
+      EXPECT_EQ(in.ReadUnsignedInt(), 7u);
+    }
+    EXPECT_THROW(in.ReadBool(), IOException);
+  }
+  // A text cut short: the same message whether the bytes lie in place or not.
+  const Bytes cut = {0, 0, 2, 0, 0, 0x41, 0, 0x42, 0};
+  for (const bool lends : {true, false}) {
+    MemoryIBinaryChannel lending(cut.data(), static_cast<unsigned int>(cut.size()));
+    TrickleChannel notLending(cut.data(), static_cast<unsigned int>(cut.size()));
+    IChannelX in(lends ? static_cast<IBinaryChannel&>(lending) : notLending);
+    try {
+      (void)in.ReadUniString();
+      ADD_FAILURE() << "no exception";
+    } catch (const IOException& e) {
+      EXPECT_STREQ(e.what(),
+                   "Failed to read string: unexpected end of channel after 2 of 512 characters.");
+    }
+  }
+}
+
+TEST(MemoryChannels, BytesLentInPlaceAreTheNextOnesAndNothingMovesWhenTooFewAreLeft) {
+  const Bytes bytes = {1, 2, 3, 4, 5};
+  MemoryIBinaryChannel in(bytes.data(), static_cast<unsigned int>(bytes.size()));
+  const unsigned char* first = in.ReadInPlace(2);
+  ASSERT_NE(first, nullptr);
+  EXPECT_EQ(first[0], 1);
+  EXPECT_EQ(in.ReadInPlace(4), nullptr);  // three are left
+  EXPECT_EQ(in.GetAvailable(), 3u);
+  EXPECT_EQ(*in.ReadInPlace(3), 3);
+  EXPECT_EQ(in.GetAvailable(), 0u);
+
+  MemoryOBinaryChannel out;
+  out.Write(bytes.data(), 5);
+  unsigned char* place = out.WriteInPlace(200);  // grows, keeping what was written
+  for (unsigned char i = 0; i < 200; ++i) place[i] = i;
+  EXPECT_EQ(out.GetSize(), 205u);
+  EXPECT_EQ(out.GetBuffer()[4], 5);
+  EXPECT_EQ(out.GetBuffer()[204], 199);
+  out.Close();
+  EXPECT_THROW(out.WriteInPlace(1), IOException);
 }

@@ -167,3 +167,115 @@ TEST(UniChar, AlphaNumericMeansLetterOrDecimalDigit) {
   for (const char16_t c : yes) EXPECT_TRUE(UniChar(c).IsAlphaNumeric()) << std::hex << unsigned{c};
   for (const char16_t c : no) EXPECT_FALSE(UniChar(c).IsAlphaNumeric()) << std::hex << unsigned{c};
 }
+
+// Texts of up to kInlineLength units live in the object and longer ones
+// apart; every operation must give the same text on either side of that
+// line, and in every mix of the two.
+TEST(UniString, TextsOnEitherSideOfTheInlineLengthBehaveAlike) {
+  constexpr unsigned int kInline = UniString::kInlineLength;
+  const auto text = [](std::size_t length, char16_t first) {
+    std::u16string units(length, u'x');
+    if (length > 0) units[0] = first;
+    return units;
+  };
+  for (const std::size_t a : {std::size_t{0}, std::size_t{1}, std::size_t{kInline - 1},
+                              std::size_t{kInline}, std::size_t{kInline + 1}, std::size_t{50}}) {
+    for (const std::size_t b : {std::size_t{0}, std::size_t{kInline}, std::size_t{kInline + 1}}) {
+      const std::u16string ua = text(a, u'a'), ub = text(b, u'b');
+      UniString x(ua), y(ub);
+      x.Swap(y);
+      EXPECT_EQ(x.GetUnits(), ub) << a << " " << b;
+      EXPECT_EQ(y.GetUnits(), ua) << a << " " << b;
+      x = y;  // a copy assigned over a text of the other length
+      EXPECT_EQ(x.GetUnits(), ua) << a << " " << b;
+      UniString appended(ua);
+      appended.Append(std::u16string_view(ub));
+      EXPECT_EQ(appended.GetUnits(), ua + ub) << a << " " << b;
+      appended.Append(appended);  // appending itself, across the line too
+      EXPECT_EQ(appended.GetUnits(), ua + ub + ua + ub) << a << " " << b;
+      UniString moved(std::move(appended));
+      EXPECT_EQ(moved.GetUnits(), ua + ub + ua + ub) << a << " " << b;
+      EXPECT_TRUE(appended.IsEmpty());  // NOLINT(bugprone-use-after-move): left empty
+      y = std::move(moved);
+      EXPECT_EQ(y.GetUnits(), ua + ub + ua + ub) << a << " " << b;
+      EXPECT_EQ(UniString(std::u16string(ua)), UniString(ua)) << a;
+    }
+  }
+  UniString self(text(30, u's'));
+  const UniString& same = self;
+  self = same;
+  self.Swap(self);
+  EXPECT_EQ(self.GetUnits(), text(30, u's'));
+  // Clear keeps the storage: room reserved once is not given back.
+  UniString reused;
+  reused.Reserve(100);
+  reused.Append(UniString(text(100, u'r')));
+  reused.Clear();
+  EXPECT_TRUE(reused.IsEmpty());
+  reused = UniString(text(80, u'q'));
+  EXPECT_EQ(reused.GetUnits(), text(80, u'q'));
+}
+
+// UTF-8 decoding widens a leading run of ASCII bytes itself: a first
+// non-ASCII byte anywhere, valid or not, must decode as it does alone.
+TEST(UniString, AsciiBeforeAnyOtherByteDecodesAsTheWholeText) {
+  const std::vector<std::pair<std::string, std::u16string>> tails = {
+      {"\xC3\xA9", u"\u00E9"},
+      {"\xF0\x9F\x98\x80", u"\U0001F600"},
+      {"\x80", u"\uFFFD"},
+      {"\xE2\x82", u"\uFFFD"},
+      {"\xC0\xAF", u"\uFFFD\uFFFD"}};
+  for (const auto& [tail, decoded] : tails) {
+    for (std::size_t before = 0; before < 40; ++before) {
+      const std::string ascii(before, 'k');
+      const std::u16string asciiUnits(before, u'k');
+      EXPECT_EQ(UniString((ascii + tail).c_str()).GetUnits(), asciiUnits + decoded) << before;
+      EXPECT_EQ(UniString(std::string_view(ascii + tail + "z")).GetUnits(),
+                asciiUnits + decoded + u"z")
+          << before;
+    }
+  }
+  EXPECT_EQ(UniString(std::string_view("\x7F\x01", 2)).GetUnits(), std::u16string(u"\x7F\x01"));
+}
+
+// The case operations take four ASCII units at a time; a unit outside ASCII
+// at any place of a block, surrogate pairs across blocks and every ASCII
+// neighbour of the letters must fold as one unit at a time does.
+TEST(UniString, CaseOperationsAgreeOnAsciiBlocksAndEverythingElse) {
+  const std::u16string specials[] = {u"\u00C4", u"\u212A", u"\U00010400", u"\xD800", u"@", u"A",
+                                     u"[",      u"`",      u"{",          u"Z",      u"a"};
+  for (const std::u16string& special : specials) {
+    for (std::size_t before = 0; before < 10; ++before) {
+      for (std::size_t after : {std::size_t{0}, std::size_t{3}, std::size_t{9}}) {
+        const std::u16string units =
+            std::u16string(before, u'Q') + special + std::u16string(after, u'm');
+        const UniString text(units);
+        UniString lower(units);
+        lower.SetToLowerCase();
+        // One unit at a time, as the whole-text operations must agree.
+        std::u16string expected;
+        for (std::size_t i = 0; i < units.size();) {
+          const std::size_t length =
+              (units[i] >= 0xD800 && units[i] < 0xDC00 && i + 1 < units.size() &&
+               units[i + 1] >= 0xDC00 && units[i + 1] < 0xE000)
+                  ? 2
+                  : 1;
+          UniString one(units.substr(i, length));
+          one.SetToLowerCase();
+          expected += one.GetUnits();
+          i += length;
+        }
+        EXPECT_EQ(lower.GetUnits(), expected) << before << " " << after;
+        EXPECT_TRUE(UniString::LowerCaseEquals(units, lower.GetUnits())) << before;
+        EXPECT_TRUE(text.IsEqual(lower, CaseSensitivity::Insensitive)) << before;
+        std::u16string other = expected;
+        other.back() = other.back() == u'x' ? u'y' : u'x';
+        EXPECT_FALSE(UniString::LowerCaseEquals(units, other)) << before;
+        EXPECT_FALSE(text.IsEqual(UniString(other), CaseSensitivity::Insensitive)) << before;
+      }
+    }
+  }
+  // Deseret capital and small letters: a pair that folds, split by no block.
+  EXPECT_TRUE(UniString(u"abc\U00010400").IsEqual(u"ABC\U00010428", CaseSensitivity::Insensitive));
+  EXPECT_FALSE(UniString::LowerCaseEquals(u"ABCD", u"abc"));
+}

@@ -29,6 +29,13 @@ class DataBufferIBinaryChannel : public Strata::IBinaryChannel {
     position_ += n;
     return n;
   }
+  const unsigned char* ReadInPlace(unsigned int count) override {
+    const unsigned int size = buffer_.IsNull() ? 0 : buffer_->GetSize();
+    if (position_ > size || count > size - position_ || count == 0) return nullptr;
+    const unsigned char* bytes = buffer_->GetData() + position_;
+    position_ += count;
+    return bytes;
+  }
   unsigned int GetAvailable() const override {
     const unsigned int size = buffer_.IsNull() ? 0 : buffer_->GetSize();
     return position_ >= size ? 0 : size - position_;

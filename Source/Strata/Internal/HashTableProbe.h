@@ -13,7 +13,7 @@ struct HashTableProbe {
   // table.GetSize() when no key collides with another.
   template <typename K, typename V>
   static std::size_t GetTotalProbeLength(const HashTable<K, V>& table) noexcept {
-    return table.GetTotalProbeLength();
+    return table.index_.GetTotalProbeLength();
   }
 };
 

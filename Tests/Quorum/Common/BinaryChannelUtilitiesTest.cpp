@@ -6,6 +6,7 @@
 
 #include "Quorum/Common/IO/BinaryChannelUtilities.h"
 #include "Strata/IllegalArgumentException.h"
+#include "Strata/MemoryIBinaryChannel.h"
 
 using Quorum::Common::IO::BinaryChannelUtilities;
 using Requests = std::vector<unsigned int>;
@@ -64,6 +65,26 @@ TEST(Copy, AsksForAtMostSixtyFourKibibytesAndWritesExactlyWhatCame) {
   ExpectCopy(70000, ~0u, 100000, 70000, {65536, 34464, 30000}, {65536, 4464});
   ExpectCopy(5000, 1500, 4000, 4000, {4000, 2500, 1000}, {1500, 1500, 1000});
   ExpectCopy(10, ~0u, std::uint64_t{1} << 33, 10, {65536, 65536}, {10});
+}
+
+// An input that holds its bytes in memory lends them in place: the same
+// pieces reach the output, with no buffer between, until too few are left
+// for a piece and Read takes over.
+TEST(Copy, BytesLentInPlaceGoOutInTheSamePieces) {
+  const auto copy = [](std::uint64_t available, std::uint64_t count, std::uint64_t copied,
+                       const Requests& writes) {
+    std::vector<unsigned char> bytes(available);
+    for (std::uint64_t i = 0; i < available; ++i) bytes[i] = ByteAt(i);
+    Strata::MemoryIBinaryChannel input(bytes.data(), static_cast<unsigned int>(available));
+    RecordingOutput output;
+    EXPECT_EQ(BinaryChannelUtilities::Copy(input, output, count), copied) << count;
+    EXPECT_EQ(output.writes, writes) << count;
+    EXPECT_TRUE(output.intact) << count;
+    EXPECT_EQ(input.GetAvailable(), available - copied) << count;
+  };
+  copy(250000, 200000, 200000, {65536, 65536, 65536, 3392});
+  copy(70000, 100000, 70000, {65536, 4464});
+  copy(3, 2, 2, {2});
 }
 
 TEST(Copy, RefFormsRefuseEmptyChannelsTouchingNeitherSide) {

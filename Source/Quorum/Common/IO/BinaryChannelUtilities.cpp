@@ -88,17 +88,32 @@ std::uint64_t CopyInKernel(Strata::IBinaryChannel& input, Strata::OBinaryChannel
   return copied;
 }
 
+// Bytes the input holds in memory go to the output from where they lie
+// (ReadInPlace); others pass through a buffer, on the stack while the
+// requests are small, so short copies allocate nothing.
 std::uint64_t CopyThroughBuffer(Strata::IBinaryChannel& input, Strata::OBinaryChannel& output,
                                 std::uint64_t count) {
-  if (count == 0) return 0;
   constexpr unsigned int kSize = BinaryChannelUtilities::CopyBufferSize;
-  const auto buffer = std::make_unique_for_overwrite<unsigned char[]>(kSize);
+  constexpr unsigned int kStackBufferSize = 4096;
+  unsigned char stackBuffer[kStackBufferSize];
+  std::unique_ptr<unsigned char[]> heapBuffer;
   std::uint64_t copied = 0;
   while (copied < count) {
     const auto wanted = static_cast<unsigned int>(std::min<std::uint64_t>(count - copied, kSize));
-    const unsigned int got = input.Read(buffer.get(), wanted);
+    if (const unsigned char* bytes = input.ReadInPlace(wanted)) {
+      output.Write(bytes, wanted);
+      copied += wanted;
+      continue;
+    }
+    unsigned char* buffer = stackBuffer;
+    if (wanted > kStackBufferSize) {
+      if (heapBuffer == nullptr)
+        heapBuffer = std::make_unique_for_overwrite<unsigned char[]>(kSize);
+      buffer = heapBuffer.get();
+    }
+    const unsigned int got = input.Read(buffer, wanted);
     if (got == 0) break;
-    output.Write(buffer.get(), got);
+    output.Write(buffer, got);
     copied += got;
   }
   return copied;

@@ -9,9 +9,10 @@
 // regular files) a count of 65,536 bytes or more is copied inside the kernel
 // (copy_file_range, else sendfile), after the output's buffered bytes were
 // flushed; whatever the system refuses or leaves over goes the buffered way.
-// Otherwise the bytes go through one 65,536-byte buffer: the input is asked
-// for min(count - copied, 65536) bytes at a time (Read may return fewer) and
-// exactly what came is written. Either way the channels' positions follow the
+// Otherwise the input is asked for min(count - copied, 65536) bytes at a time
+// and exactly what came is written: bytes the input holds in memory go to the
+// output from where they lie (ReadInPlace), others pass through one buffer
+// (Read may return fewer). Either way the channels' positions follow the
 // bytes copied, and the bytes and the errors are those of the buffered copy.
 //
 // The forms taking a Ref throw Strata::IllegalArgumentException for an empty
@@ -34,6 +35,7 @@ class QUORUM_COMMON_EXPORT BinaryChannelUtilities {
 
   static std::uint64_t Copy(Strata::IBinaryChannel& input, Strata::OBinaryChannel& output,
                             std::uint64_t count);
+
   static std::uint64_t Copy(const Strata::Ref<Strata::IBinaryChannel>& input,
                             Strata::OBinaryChannel& output, std::uint64_t count);
   static std::uint64_t Copy(Strata::IBinaryChannel& input,

@@ -94,7 +94,7 @@ bool Address::Scan(const Strata::UniString& text, unsigned int& position, Addres
   const unsigned int idEnd = text.FindFirst(kGreaterThan, idStart);
   if (idEnd == Strata::UniString::NotFound || idEnd == idStart) return false;
   MailboxId mailboxId;
-  if (!MailboxId::Parse(text.GetSubstring(idStart, idEnd - idStart), mailboxId)) return false;
+  if (!MailboxId::ParseUnits(units.substr(idStart, idEnd - idStart), mailboxId)) return false;
 
   // Both parts are checked already, and the id cannot hold the '>' that
   // ends it: take them over without the constructor's checks and copies.

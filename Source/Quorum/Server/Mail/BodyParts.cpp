@@ -1,5 +1,6 @@
 #include "Quorum/Server/Mail/BodyParts.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "Quorum/Server/Mail/DefaultBodyPartContentFactory.h"
@@ -114,7 +115,13 @@ void BodyParts::Read(Strata::IChannelX& channel) {
 
 void BodyParts::Read(Strata::IChannelX& channel, BodyPartContentFactory& factory) {
   BodyParts read;
-  for (unsigned int count = channel.ReadUnsignedInt(); count > 0; --count) {
+  const unsigned int count = channel.ReadUnsignedInt();
+  // Room for as many parts as the channel says it can still deliver, each
+  // at least its name's length, its header count and the content flag; the
+  // count alone is never trusted.
+  constexpr unsigned int kLeastPartBytes = 9;
+  read.table_.Reserve(std::min(count, channel.GetBinaryChannel().GetAvailable() / kLeastPartBytes));
+  for (unsigned int left = count; left > 0; --left) {
     auto part = Strata::MakeRef<BodyPart>();
     part->Read(channel, factory);
     read.table_.Set(part->GetName(), std::move(part));

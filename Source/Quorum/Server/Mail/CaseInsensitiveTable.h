@@ -1,9 +1,12 @@
 // Shared core of Headers, Parameters and Flags: items keyed by their name
 // lower-cased (Strata::UniString::SetToLowerCase), each stored with its name
 // in the caller's case, in the storage order of Strata::HashTable (append;
-// replace in place; removal moves the last item into the hole). Look-ups
-// fold the name on the fly and allocate nothing for names of up to
-// FoldedName::kInlineLength units.
+// replace in place; removal moves the last item into the hole). The key is
+// not kept beside the item: an item is placed by the keyed hash of its
+// lower-cased name (Strata::PlaceOf, as a HashTable places that key), and a
+// look-up compares each candidate's name, lower-cased on the fly, with the
+// name looked up, lower-cased once. Look-ups allocate nothing for names of
+// up to FoldedName::kInlineLength units.
 //
 // `Item` needs GetName(), IsValid(), ToString(), operator==,
 // Write(OChannelX&) const and Read(IChannelX&). The plain operations check
@@ -11,15 +14,22 @@
 // the messages each class passes in.
 #pragma once
 
+#include <algorithm>
+#include <concepts>
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <utility>
+#include <vector>
 
 #include "Strata/ConstForwardContainerIterator.h"
+#include "Strata/HashIndex.h"
 #include "Strata/HashTable.h"
 #include "Strata/IChannelX.h"
 #include "Strata/IllegalArgumentException.h"
 #include "Strata/OChannelX.h"
+#include "Strata/OutOfMemoryException.h"
 #include "Strata/Throw.h"
 #include "Strata/UniString.h"
 
@@ -65,48 +75,49 @@ struct TableMessages {
 template <typename Item>
 class CaseInsensitiveTable {
  public:
-  static Strata::UniString KeyOf(const Strata::UniString& name) {
-    Strata::UniString key(name);
-    key.SetToLowerCase();
-    return key;
-  }
-
-  // Inserts at the end, or replaces the item of the same key in its place.
-  void Store(const Item& item) { table_.Set(KeyOf(item.GetName()), item); }
-  void Store(Item&& item) {
-    Strata::UniString key = KeyOf(item.GetName());
-    table_.Set(std::move(key), std::move(item));
+  // Inserts at the end, or replaces the item of the same key in its place;
+  // `item` is an Item, copied or moved in.
+  template <typename Stored>
+  requires std::same_as<std::remove_cvref_t<Stored>, Item>
+  void Store(Stored&& item) {
+    const FoldedName key(item.GetName());
+    const std::uint32_t hash = Strata::PlaceOf(key.Get());
+    const std::uint32_t position = Locate(key.Get(), hash);
+    if (position != kNone) {
+      items_[position] = std::forward<Stored>(item);
+    } else {
+      Append(Item(std::forward<Stored>(item)), hash);
+    }
   }
 
   // Removes the item of the same key, the last item moving into its place,
-  // and appends `item` at the end. The key and the room are made first, so a
-  // failure leaves the table as it was.
+  // and appends `item` at the end. The room is made first, so a failure
+  // leaves the table as it was.
   void StoreLast(Item&& item) {
-    Strata::UniString key = KeyOf(item.GetName());
-    table_.Reserve(GetSize() + 1);
-    table_.Remove(key);
-    table_.Set(std::move(key), std::move(item));
+    const FoldedName key(item.GetName());
+    const std::uint32_t hash = Strata::PlaceOf(key.Get());
+    Reserve(GetSize() + 1);
+    RemoveAt(Locate(key.Get(), hash));
+    Append(std::move(item), hash);
   }
 
-  const Item* Find(const Strata::UniString& name) const {
-    return table_.FindUnits(FoldedName(name).Get());
+  const Item* Find(const Strata::UniString& name) const { return ItemAt(Locate(name)); }
+  Item* Find(const Strata::UniString& name) {
+    const std::uint32_t position = Locate(name);
+    return position == kNone ? nullptr : &items_[position];
   }
-  Item* Find(const Strata::UniString& name) { return table_.FindUnits(FoldedName(name).Get()); }
-  bool Contains(const Strata::UniString& name) const {
-    return table_.ContainsUnits(FoldedName(name).Get());
-  }
+  bool Contains(const Strata::UniString& name) const { return Locate(name) != kNone; }
   // True when an item of the same key is stored and equals `item`.
   bool ContainsEqual(const Item& item) const {
     const Item* stored = Find(item.GetName());
     return stored != nullptr && *stored == item;
   }
 
-  bool Remove(const Strata::UniString& name) { return table_.RemoveUnits(FoldedName(name).Get()); }
+  bool Remove(const Strata::UniString& name) { return RemoveAt(Locate(name)); }
   // Removes the item of the same key only when it equals `item`.
   bool RemoveEqual(const Item& item) {
-    const FoldedName key(item.GetName());
-    const Item* stored = table_.FindUnits(key.Get());
-    return stored != nullptr && *stored == item && table_.RemoveUnits(key.Get());
+    const std::uint32_t position = Locate(item.GetName());
+    return position != kNone && items_[position] == item && RemoveAt(position);
   }
 
   // The operations of the public classes, with their argument checks: an
@@ -130,8 +141,8 @@ class CaseInsensitiveTable {
     CheckName(name, messages);
     return Find(name);
   }
-  // Copies the item of that name into `item`; false, `item` untouched, when
-  // there is none.
+  // Copies the item of that name into `item`, reusing its storage; false,
+  // `item` untouched, when there is none.
   bool CheckedCopy(const Strata::UniString& name, Item& item, const TableMessages& messages) const {
     const Item* stored = CheckedFind(name, messages);
     if (stored == nullptr) return false;
@@ -162,7 +173,7 @@ class CaseInsensitiveTable {
                          std::u16string_view close) const {
     Strata::UniString text(open);
     const unsigned int start = text.GetLength();
-    for (const Item& item : Enumerate()) {
+    for (const Item& item : items_) {
       if (text.GetLength() > start) text.Append(separator);
       text.Append(item.ToString());
     }
@@ -170,47 +181,48 @@ class CaseInsensitiveTable {
     return text;
   }
 
-  // Look-up and removal by a key that is lower-cased already, such as a key
-  // of another table; they copy nothing.
-  bool ContainsKey(const Strata::UniString& key) const { return table_.Contains(key); }
-  bool RemoveKey(const Strata::UniString& key) { return table_.Remove(key); }
-
   // Appends a copy of each item of `other`, in its storage order, whose key
   // this table lacks; items already here stay as they are. If a copy fails,
   // the items appended so far are removed again (they are the last ones, so
   // nothing moves) and this table is as it was.
   void StoreAbsent(const CaseInsensitiveTable& other) {
     if (this == &other) return;
-    unsigned int appended = 0;
+    const unsigned int before = GetSize();
     try {
-      for (const auto& entry : other.table_) {
-        if (table_.Contains(entry.key)) continue;
-        table_.Set(entry.key, entry.value);
-        ++appended;
+      for (const Item& item : other.items_) {
+        const FoldedName key(item.GetName());
+        const std::uint32_t hash = Strata::PlaceOf(key.Get());
+        if (Locate(key.Get(), hash) == kNone) Append(Item(item), hash);
       }
     } catch (...) {
-      // Remove does not use the key once it has dropped the last entry.
-      for (; appended > 0; --appended) table_.Remove(table_.GetKeyAt(GetSize() - 1));
+      while (GetSize() > before) RemoveAt(GetSize() - 1);
       throw;
     }
   }
 
-  void Clear() noexcept { table_.Clear(); }
-  unsigned int GetSize() const noexcept { return table_.GetSize(); }
-  bool IsEmpty() const noexcept { return table_.IsEmpty(); }
-  void Swap(CaseInsensitiveTable& other) noexcept { table_.Swap(other.table_); }
+  void Clear() noexcept {
+    CaseInsensitiveTable empty;
+    Swap(empty);
+  }
+  unsigned int GetSize() const noexcept { return static_cast<unsigned int>(items_.size()); }
+  bool IsEmpty() const noexcept { return items_.empty(); }
+  void Swap(CaseInsensitiveTable& other) noexcept {
+    items_.swap(other.items_);
+    index_.Swap(other.index_);
+  }
 
-  const Strata::HashTable<Strata::UniString, Item>& GetTable() const noexcept { return table_; }
-  Strata::ConstForwardContainerIterator<Item> Enumerate() const { return table_.EnumerateValues(); }
+  Strata::ConstForwardContainerIterator<Item> Enumerate() const {
+    return Strata::ConstForwardContainerIterator<Item>(items_);
+  }
 
   // Same number of items and every item of this table stored under the same
   // key in `other` and equal to it; storage order does not matter.
   bool operator==(const CaseInsensitiveTable& other) const {
     if (this == &other) return true;
     if (GetSize() != other.GetSize()) return false;
-    for (const auto& entry : table_) {
-      const Item* match = other.table_.Find(entry.key);
-      if (match == nullptr || !(*match == entry.value)) return false;
+    for (const Item& item : items_) {
+      const Item* match = other.Find(item.GetName());
+      if (match == nullptr || !(*match == item)) return false;
     }
     return true;
   }
@@ -218,15 +230,17 @@ class CaseInsensitiveTable {
   // The count as an unsigned int, then each item in storage order.
   void Write(Strata::OChannelX& channel) const {
     channel.WriteCount(GetSize());
-    for (const Item& item : Enumerate()) item.Write(channel);
+    for (const Item& item : items_) item.Write(channel);
   }
 
   // Reads a count and that many items into a fresh table, storing each as
   // Store does without any check, and only then replaces this table. The
-  // count is not trusted: nothing is reserved for it.
+  // count is not trusted: room is made only for as many items as the
+  // channel says it can still deliver, each at least a string's length.
   void Read(Strata::IChannelX& channel) {
     CaseInsensitiveTable fresh;
     const unsigned int count = channel.ReadUnsignedInt();
+    fresh.Reserve(std::min(count, channel.GetBinaryChannel().GetAvailable() / 4));
     for (unsigned int i = 0; i < count; ++i) {
       Item item;
       item.Read(channel);
@@ -236,7 +250,59 @@ class CaseInsensitiveTable {
   }
 
  private:
-  Strata::HashTable<Strata::UniString, Item> table_;
+  static constexpr std::uint32_t kNone = Strata::HashIndex::kNone;
+
+  std::uint32_t Locate(const Strata::UniString& name) const {
+    if (IsEmpty()) return kNone;
+    const FoldedName key(name);
+    // A name spelt as stored, the usual case, matches without folding.
+    return index_.Find(Strata::PlaceOf(key.Get()), [&](std::uint32_t position) {
+      const Strata::UniString& stored = items_[position].GetName();
+      return stored == name || Strata::UniString::LowerCaseEquals(stored.GetUnits(), key.Get());
+    });
+  }
+  // The position of the item whose lower-cased name is `key`, whose keyed
+  // hash is `hash`, or kNone.
+  std::uint32_t Locate(std::u16string_view key, std::uint32_t hash) const {
+    return index_.Find(hash, [&](std::uint32_t position) {
+      return Strata::UniString::LowerCaseEquals(items_[position].GetName().GetUnits(), key);
+    });
+  }
+
+  const Item* ItemAt(std::uint32_t position) const noexcept {
+    return position == kNone ? nullptr : &items_[position];
+  }
+
+  // Makes room for `count` items, so that appending up to that many moves
+  // without failing.
+  void Reserve(std::size_t count) {
+    if (count > items_.capacity()) items_.reserve(std::max(count, 2 * items_.capacity()));
+    index_.Reserve(count);
+  }
+
+  // Appends `item`, whose key is new, with the hash of its name. A failure
+  // leaves the table as it was.
+  void Append(Item&& item, std::uint32_t hash) {
+    if (GetSize() >= Strata::HashTable<Strata::UniString, Item>::kMostEntries) {
+      STRATA_THROW(Strata::OutOfMemoryException, "Failed to add: the table is full.");
+    }
+    Reserve(GetSize() + 1);
+    items_.push_back(std::move(item));
+    index_.Append(hash);
+  }
+
+  // Removes the item at `position`, the last item moving into its place;
+  // false for kNone.
+  bool RemoveAt(std::uint32_t position) noexcept {
+    if (position == kNone) return false;
+    index_.Remove(position);
+    if (position != items_.size() - 1) items_[position] = std::move(items_.back());
+    items_.pop_back();
+    return true;
+  }
+
+  std::vector<Item> items_;
+  Strata::HashIndex index_;
 };
 
 }  // namespace Quorum::Server::Mail::internal

@@ -49,8 +49,8 @@ bool Flags::Remove(const Flags& flags) {
     return true;
   }
   bool removed = false;
-  for (const Strata::UniString& key : flags.table_.GetTable().GetKeys()) {
-    removed = table_.RemoveKey(key) || removed;
+  for (const Flag& flag : flags.table_.Enumerate()) {
+    removed = table_.Remove(flag.GetName()) || removed;
   }
   return removed;
 }
@@ -67,8 +67,8 @@ bool Flags::Contains(const Flag& flag) const {
 
 bool Flags::Contains(const Flags& flags) const {
   if (flags.IsEmpty()) STRATA_THROW(Strata::IllegalArgumentException, kEmptyFlags);
-  for (const Strata::UniString& key : flags.table_.GetTable().GetKeys()) {
-    if (!table_.ContainsKey(key)) return false;
+  for (const Flag& flag : flags.table_.Enumerate()) {
+    if (!table_.Contains(flag.GetName())) return false;
   }
   return true;
 }

@@ -7,7 +7,7 @@
 namespace Quorum::Server::Mail {
 namespace {
 
-constexpr Strata::UniChar kColon{u':'};
+constexpr char16_t kColon = u':';
 
 }  // namespace
 
@@ -57,19 +57,26 @@ bool MailboxId::Parse(const Strata::UniString& text, MailboxId& id) {
   if (text.IsEmpty()) {
     STRATA_THROW(Strata::IllegalArgumentException, "Invalid mailbox id string: string is empty.");
   }
-  const unsigned int first = text.FindFirst(kColon);
-  if (first == Strata::UniString::NotFound) return false;
-  const unsigned int second = text.FindFirst(kColon, first + 1);
-  if (second == Strata::UniString::NotFound || second == first + 1) return false;
+  return ParseUnits(text.GetUnits(), id);
+}
+
+bool MailboxId::ParseUnits(std::u16string_view text, MailboxId& id) {
+  const std::size_t first = text.find(kColon);
+  if (first == std::u16string_view::npos) return false;
+  const std::size_t second = text.find(kColon, first + 1);
+  if (second == std::u16string_view::npos || second == first + 1) return false;
 
   MailboxNamespace mailboxNamespace;
-  if (first > 0 && !MailboxNamespace::Parse(text.GetSubstring(0, first), mailboxNamespace)) {
+  if (first > 0 &&
+      !MailboxNamespace::Parse(Strata::UniString(text.substr(0, first)), mailboxNamespace)) {
     return false;
   }
   MailboxName name;
-  if (!MailboxName::Parse(text.GetSubstring(first + 1, second - first - 1), name)) return false;
+  if (!MailboxName::Parse(Strata::UniString(text.substr(first + 1, second - first - 1)), name)) {
+    return false;
+  }
   OwnerId owner;
-  if (second + 1 < text.GetLength()) owner = OwnerId(text.GetSubstring(second + 1));
+  if (second + 1 < text.size()) owner = OwnerId(Strata::UniString(text.substr(second + 1)));
 
   id.namespace_ = std::move(mailboxNamespace);
   id.name_ = std::move(name);

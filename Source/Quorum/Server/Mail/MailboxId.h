@@ -5,6 +5,8 @@
 // empty. A value type; not thread-safe for mutation.
 #pragma once
 
+#include <string_view>
+
 #include "Quorum/Server/Mail/Export.h"
 #include "Quorum/Server/Mail/MailboxName.h"
 #include "Quorum/Server/Mail/MailboxNamespace.h"
@@ -52,6 +54,12 @@ class QUORUM_MAIL_EXPORT MailboxId {
   void Read(Strata::IChannelX& channel);
 
  private:
+  // Address scans its mailbox id over the units between the angle brackets.
+  friend class Address;
+
+  // Parse over units, which may be empty (then false).
+  static bool ParseUnits(std::u16string_view text, MailboxId& id);
+
   MailboxNamespace namespace_;
   MailboxName name_;
   OwnerId owner_;

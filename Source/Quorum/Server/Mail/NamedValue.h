@@ -43,10 +43,16 @@ class QUORUM_MAIL_EXPORT NamedValue {
       : name_(name), value_(value) {}
   NamedValue(const NamedValue&) = default;
   NamedValue(NamedValue&&) noexcept = default;
-  // Copies before it changes anything, so a failed copy leaves this as it was.
+  // Reuses this pair's storage. Room for both texts is made before either
+  // changes, and copying into it cannot fail, so a failure leaves this pair
+  // as it was.
   NamedValue& operator=(const NamedValue& other) {
-    NamedValue copy(other);
-    Swap(copy);
+    if (this != &other) {
+      name_.Reserve(other.name_.GetLength());
+      value_.Reserve(other.value_.GetLength());
+      name_ = other.name_;
+      value_ = other.value_;
+    }
     return *this;
   }
   NamedValue& operator=(NamedValue&&) noexcept = default;

@@ -92,6 +92,28 @@ TEST(LookUpAllocation, AsciiNamesAreFoundWithoutAllocating) {
   EXPECT_TRUE(flags.Contains(Strata::UniString(std::u16string(300, u'\u00E4'))));
 }
 
+// A Header that has held a value as long keeps its storage: Get copies the
+// next one into it without allocating, and short names never allocate.
+TEST(LookUpAllocation, GetReusesTheStorageOfTheHeaderItFills) {
+  Headers headers;
+  for (int i = 0; i < 100; ++i) {
+    headers.Set(Strata::UniString::Format("X-Header-%d", i),
+                Strata::UniString::Format("value of header number %d, padded to forty", i));
+  }
+  std::vector<Strata::UniString> names;
+  for (int i = 99; i >= 0; --i) names.push_back(Strata::UniString::Format("x-header-%d", i));
+  Header found;
+  ASSERT_TRUE(headers.Get(U(u"X-Header-99"), found));  // one of the longest values
+  bool all = true;
+  EXPECT_EQ(AllocationsOf([&] {
+              for (const Strata::UniString& name : names) all = headers.Get(name, found) && all;
+            }),
+            0u);
+  EXPECT_TRUE(all);
+  EXPECT_EQ(found.GetName(), U(u"X-Header-0"));
+  EXPECT_EQ(found.GetValue(), U(u"value of header number 0, padded to forty"));
+}
+
 }  // namespace
 
 TEST(ReadAllocation, HostileCountsAllocateOnlyWhatTheChannelHolds) {
@@ -107,6 +129,21 @@ TEST(ReadAllocation, HostileCountsAllocateOnlyWhatTheChannelHolds) {
               EXPECT_THROW(MailTest::ReadFrom(text, read), Strata::IOException);
             }),
             1u << 20);
+  // Collections claiming 4 Gi - 1 entries with room for a few: tables make
+  // room only for what the channel can deliver.
+  const Bytes entries = MailTest::WrittenAs(0xFFFFFFFFu, "a", "b", "c", "d");
+  EXPECT_LT(BytesAllocatedBy([&] {
+              Headers headers;
+              Flags flags;
+              BodyParts parts;
+              Mail mail;
+              EXPECT_THROW(MailTest::ReadFrom(entries, headers), Strata::IOException);
+              EXPECT_THROW(MailTest::ReadFrom(entries, flags), Strata::IOException);
+              EXPECT_THROW(MailTest::ReadFrom(entries, parts), Strata::IOException);
+              EXPECT_THROW(MailTest::ReadFrom(MailTest::WrittenAs("id", 0xFFFFFFFFu), mail),
+                           Strata::IOException);
+            }),
+            16u << 10);
 }
 
 namespace {

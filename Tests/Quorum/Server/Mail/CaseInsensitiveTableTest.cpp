@@ -81,3 +81,34 @@ TEST(CaseInsensitiveLookUp, TypedHeadersAreFoundUnderAnySpelling) {
   BodyPart part("p", HeadersOf({{"content-sizf", "42"}}), {});
   EXPECT_EQ(part.GetContentSize(), 0u);
 }
+
+// Beyond ASCII, a name matches another exactly when both lower-case to the
+// same text, whether it is looked up, set again or read from a channel, and
+// also where it is too long to be folded on the stack.
+TEST(CaseInsensitiveLookUp, FoldsEveryCharacterAsLowerCasingTheNameDoes) {
+  Flags flags;
+  flags.Set(Strata::UniString(u"\u00C4RGER"));
+  flags.Set(Strata::UniString(u"\u212A"));  // the Kelvin sign lowers to k
+  flags.Set(Strata::UniString(u"\U00010400x"));
+  EXPECT_TRUE(flags.Contains(Strata::UniString(u"\u00E4rger")));
+  EXPECT_TRUE(flags.Contains("k") && flags.Contains("K"));
+  EXPECT_TRUE(flags.Contains(Strata::UniString(u"\U00010428X")));
+  EXPECT_FALSE(flags.Contains(Strata::UniString(u"\u00E4rgeR\u00E4")));
+  EXPECT_FALSE(flags.Contains("\xC3\x9F"));  // sharp s lowers to itself only
+  flags.Set("k");
+  EXPECT_EQ(flags.GetSize(), 3u);
+  EXPECT_EQ(flags.ToString(), Strata::UniString(u"\u00C4RGER,k,\U00010400x"));
+
+  std::u16string longName(300, u'\u00C4');
+  longName += u"Tail";
+  std::u16string longLower(300, u'\u00E4');
+  longLower += u"tAIL";
+  Headers read;
+  ReadFrom(MailTest::WrittenAs(2u, Strata::UniString(longName).ToCStr().c_str(), "1",
+                               Strata::UniString(longLower).ToCStr().c_str(), "2"),
+           read);
+  ASSERT_EQ(read.GetSize(), 1u);
+  EXPECT_EQ(read.Find(Strata::UniString(longName))->GetValue(), "2");
+  EXPECT_EQ(read.Find(Strata::UniString(longName))->GetName(), Strata::UniString(longLower));
+  EXPECT_TRUE(read.Remove(Strata::UniString(std::u16string(300, u'\u00E4') + u"TAIL")));
+}

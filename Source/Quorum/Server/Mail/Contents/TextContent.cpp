@@ -75,7 +75,7 @@ class TextContentIBinaryChannel : public Strata::IBinaryChannel {
       if (pendingStart_ < pendingEnd_) {
         data[done++] = pending_[pendingStart_++];
       } else if (position_ < units.size() && units[position_] < 0x80) {
-        data[done++] = static_cast<unsigned char>(units[position_++]);
+        done += CopyAscii(units, data + done, count - done);
       } else if (position_ < units.size()) {
         pendingStart_ = 0;
         pendingEnd_ = internal::EncodeUtf8Character(units, position_, pending_);
@@ -84,6 +84,31 @@ class TextContentIBinaryChannel : public Strata::IBinaryChannel {
       }
     }
     return done;
+  }
+
+  // Copies the units below 0x80 from position_ on, at most `most`, each as
+  // its byte; returns how many. Whole blocks go first, in a form compilers
+  // vectorise.
+  unsigned int CopyAscii(std::u16string_view units, unsigned char* out, unsigned int most) {
+    constexpr std::size_t kBlock = 16;
+    const std::size_t count = std::min<std::size_t>(most, units.size() - position_);
+    const char16_t* from = units.data() + position_;
+    std::size_t i = 0;
+    for (; count - i >= kBlock; i += kBlock) {
+      // A copy of the block, which the stores below cannot change, tested
+      // a word at a time.
+      char16_t block[kBlock];
+      std::memcpy(block, from + i, sizeof block);
+      std::uint64_t words[sizeof block / 8];
+      std::memcpy(words, block, sizeof block);
+      std::uint64_t any = 0;
+      for (const std::uint64_t word : words) any |= word;
+      if ((any & 0xFF80FF80FF80FF80ull) != 0) break;
+      for (std::size_t k = 0; k < kBlock; ++k) out[i + k] = static_cast<unsigned char>(block[k]);
+    }
+    for (; i < count && from[i] < 0x80; ++i) out[i] = static_cast<unsigned char>(from[i]);
+    position_ += i;
+    return static_cast<unsigned int>(i);
   }
 
   Strata::Ref<TextContent::Record> record_;
@@ -97,27 +122,93 @@ class TextContentIBinaryChannel : public Strata::IBinaryChannel {
 
 // Collects the written bytes and, on the first Close, makes their decoding in
 // the record's charset the record's text, keeping the bytes when that text
-// does not give them back. Later Close calls do nothing.
+// does not give them back. Later Close calls do nothing. While every byte
+// written is ASCII, they are collected as the units they decode to in UTF-8,
+// so such a content is neither copied nor scanned again on Close.
 class TextContentOBinaryChannel : public Strata::MemoryOBinaryChannel {
  public:
   explicit TextContentOBinaryChannel(Strata::Ref<TextContent::Record> record)
       : record_(std::move(record)) {}
 
+  void Write(const unsigned char* data, unsigned int count) override {
+    if (!ascii_ || IsClosed() || count == 0) {
+      MemoryOBinaryChannel::Write(data, count);
+      return;
+    }
+    if (internal::IsAscii(data, count)) {
+      if (count > std::numeric_limits<unsigned int>::max() - units_.size()) {
+        STRATA_THROW(Strata::IOException, "Failed to write: buffer is full.");
+      }
+      const std::size_t done = units_.size();
+      units_.resize(done + count);
+      std::copy(data, data + count, units_.data() + done);
+      return;
+    }
+    // The first byte outside ASCII: the bytes so far, then these, are kept
+    // as they come.
+    const std::unique_ptr<unsigned char[]> before = NarrowUnits();
+    MemoryOBinaryChannel::Write(before.get(), static_cast<unsigned int>(units_.size()));
+    MemoryOBinaryChannel::Write(data, count);
+    ascii_ = false;
+    std::u16string().swap(units_);
+  }
+
+  void ReserveMore(unsigned int count) noexcept override {
+    if (!ascii_) {
+      MemoryOBinaryChannel::ReserveMore(count);
+      return;
+    }
+    try {
+      units_.reserve(units_.size() + count);
+    } catch (...) {
+      // Only a hint: the writes will grow the units as they come.
+    }
+  }
+
   void Close() override {
     if (IsClosed()) return;
     MemoryOBinaryChannel::Close();
+    Strata::Ref<TextContent::Record> record = std::move(record_);
+    if (ascii_ && internal::DecodesAsUtf8(record->charset)) {
+      const auto size = static_cast<unsigned int>(units_.size());
+      Strata::UniString text(std::move(units_));
+      record->text.Swap(text);
+      record->size = size;
+      record->bytes.reset();
+      return;
+    }
+    if (ascii_) {
+      // A charset that reads ASCII bytes otherwise decodes them itself.
+      Decode(*record, NarrowUnits(), static_cast<unsigned int>(units_.size()));
+      return;
+    }
     const unsigned int count = GetSize();
-    std::unique_ptr<unsigned char[]> bytes(ReleaseBuffer());
-    internal::DecodedText decoded = internal::DecodeText(bytes.get(), count, record_->charset);
-    if (decoded.exact) bytes.reset();
-    record_->text.Swap(decoded.text);
-    record_->size = count;
-    record_->bytes.swap(bytes);
-    record_.Release();
+    Decode(*record, std::unique_ptr<unsigned char[]>(ReleaseBuffer()), count);
   }
 
  private:
+  // Makes the decoding of the bytes the record's text, keeping the bytes
+  // when that text does not give them back.
+  static void Decode(TextContent::Record& record, std::unique_ptr<unsigned char[]> bytes,
+                     unsigned int count) {
+    internal::DecodedText decoded = internal::DecodeText(bytes.get(), count, record.charset);
+    if (decoded.exact) bytes.reset();
+    record.text.Swap(decoded.text);
+    record.size = count;
+    record.bytes.swap(bytes);
+  }
+
+  // The bytes the units were collected from.
+  std::unique_ptr<unsigned char[]> NarrowUnits() const {
+    auto bytes = std::make_unique_for_overwrite<unsigned char[]>(units_.size());
+    std::copy(units_.begin(), units_.end(), bytes.get());
+    return bytes;
+  }
+
   Strata::Ref<TextContent::Record> record_;
+  bool ascii_ = true;
+  // The bytes written, while all of them are ASCII.
+  std::u16string units_;
 };
 
 TextContent::TextContent() : record_(Strata::MakeRef<Record>()) {}

@@ -41,16 +41,17 @@ bool ScanQuoted(const Strata::UniString& text, unsigned int& position, Strata::U
   }
   if (i >= units.size()) return false;
   const std::size_t end = i;
-  std::u16string scanned;
-  scanned.reserve(end - start - escapes);
+  Strata::UniString scanned;
+  scanned.Reserve(static_cast<unsigned int>(end - start - escapes));
   std::size_t run = start;
-  for (std::size_t j = start; j < end; ++j) {
+  for (std::size_t j = start; escapes > 0 && j < end; ++j) {
     if (units[j] != kBackslash) continue;
-    scanned.append(units.substr(run, j - run));
+    scanned.Append(units.substr(run, j - run));
     run = ++j;  // the escaped character starts the next run
+    --escapes;
   }
-  scanned.append(units.substr(run, end - run));
-  value = Strata::UniString(std::move(scanned));
+  scanned.Append(units.substr(run, end - run));
+  value.Swap(scanned);
   position = static_cast<unsigned int>(end + 1);
   return true;
 }

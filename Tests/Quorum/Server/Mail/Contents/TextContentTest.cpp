@@ -54,6 +54,83 @@ TEST(TextContent, InputChannelEncodesAcrossAnyReadSize) {
   }
 }
 
+// ASCII goes in and out in blocks: one character outside ASCII anywhere
+// among them, read back in pieces of any size, gives the same bytes as
+// encoding one character at a time does.
+TEST(TextContent, AsciiRunsEncodeAsTheirBytesWhereverOtherCharactersFall) {
+  for (const std::u16string other : {u"\u00e9", u"\U0001F600", u"\xDC00"}) {
+    for (std::size_t at = 0; at < 40; ++at) {
+      std::u16string units(40, u'a');
+      units.insert(at, other);
+      TextContent content{Strata::UniString(units)};
+      const Bytes expected = Of(content.GetText().ToCStr());
+      for (const unsigned int piece : {1u, 7u, 16u, 17u, 4096u}) {
+        const auto channel = content.GetInputChannel();
+        Bytes got(expected.size() + piece);
+        std::size_t done = 0;
+        for (unsigned int n; (n = channel->Read(got.data() + done, piece)) != 0;) done += n;
+        EXPECT_EQ(Bytes(got.begin(), got.begin() + done), expected) << at << " " << piece;
+      }
+    }
+  }
+}
+
+// Bytes that are all ASCII are their own text in UTF-8 (and any charset
+// that decodes as UTF-8); a charset that reads them otherwise still does.
+TEST(TextContent, AsciiBytesAreTheirOwnTextOnlyInUtf8) {
+  for (std::size_t length = 0; length < 200; length += 7) {
+    Bytes bytes(length);
+    for (std::size_t i = 0; i < length; ++i) bytes[i] = static_cast<unsigned char>(i % 128);
+    const Strata::Ref<TextContent> content = Filled(bytes, length % 2 == 0 ? "utf-8" : "");
+    EXPECT_EQ(content->GetText(), Strata::UniString(std::u16string(bytes.begin(), bytes.end())));
+    EXPECT_EQ(content->GetSize(), length);
+    EXPECT_TRUE(content->Equals(TextContent(content->GetText()))) << length;  // nothing kept
+  }
+  const Strata::Ref<TextContent> wide = Filled(Of("Hi"), "UTF-16BE");
+  EXPECT_EQ(wide->GetText(), U(u"\u4869"));
+  EXPECT_EQ(ContentBytes(*wide), Of("Hi"));
+}
+
+// An output channel collects ASCII as text until another byte comes; bytes
+// written in pieces, ASCII before and after the others, in any charset,
+// give what the same bytes written at once give.
+TEST(TextContent, BytesWrittenInPiecesDecodeAsWhenWrittenAtOnce) {
+  std::vector<CharsetSamples::Sample> samples = CharsetSamples::All();
+  for (CharsetSamples::Sample sample : samples) {
+    SCOPED_TRACE(sample.name);
+    Bytes bytes = Of("ascii before ");
+    bytes.insert(bytes.end(), sample.bytes.begin(), sample.bytes.end());
+    const Bytes after = Of(" and after");
+    bytes.insert(bytes.end(), after.begin(), after.end());
+    const Strata::Ref<TextContent> whole = Filled(bytes, sample.charset);
+    for (const std::size_t piece : {std::size_t{1}, std::size_t{5}, std::size_t{13}}) {
+      auto content = Strata::MakeRef<TextContent>();
+      content->SetCharset(sample.charset);
+      const auto channel = content->GetOutputChannel();
+      channel->ReserveMore(static_cast<unsigned int>(bytes.size()));
+      for (std::size_t at = 0; at < bytes.size(); at += piece) {
+        channel->Write(bytes.data() + at,
+                       static_cast<unsigned int>(std::min(piece, bytes.size() - at)));
+      }
+      EXPECT_TRUE(content->GetText().IsEmpty());  // nothing before Close
+      channel->Close();
+      EXPECT_EQ(content->GetText(), whole->GetText()) << piece;
+      EXPECT_EQ(ContentBytes(*content), bytes) << piece;
+      EXPECT_EQ(content->Equals(TextContent(content->GetText())),
+                whole->Equals(TextContent(whole->GetText())))
+          << piece;
+    }
+  }
+  // The charset is the one at Close, also for ASCII collected as text.
+  auto content = Strata::MakeRef<TextContent>();
+  const auto channel = content->GetOutputChannel();
+  channel->Write(Of("Hi").data(), 2);
+  content->SetCharset("UTF-16BE");
+  channel->Close();
+  EXPECT_EQ(content->GetText(), U(u"\u4869"));
+  EXPECT_EQ(ContentBytes(*content), Of("Hi"));
+}
+
 TEST(TextContent, OutputChannelDecodesOnTheFirstCloseOnly) {
   TextContent content("before");
   content.GetOutputChannel()->Write(Of("dropped").data(), 7);

@@ -124,6 +124,23 @@ bool HasReplacementCharacter(std::u16string_view units) noexcept {
 
 }  // namespace
 
+// Like HasReplacementCharacter, it looks at whole blocks so that compilers
+// vectorise it.
+bool IsAscii(const unsigned char* bytes, std::size_t count) noexcept {
+  constexpr std::size_t kBlock = 64;
+  std::size_t i = 0;
+  for (; count - i >= kBlock; i += kBlock) {
+    unsigned char any = 0;
+    for (std::size_t k = 0; k < kBlock; ++k) any |= bytes[i + k];
+    if (any >= 0x80) return false;
+  }
+  unsigned char any = 0;
+  for (; i < count; ++i) any |= bytes[i];
+  return any < 0x80;
+}
+
+bool DecodesAsUtf8(const Strata::UniString& charset) { return OpenConverter(charset) == nullptr; }
+
 unsigned int EncodeUtf8Character(std::u16string_view units, std::size_t& index,
                                  unsigned char* out) noexcept {
   char32_t c = units[index++];
@@ -181,6 +198,11 @@ DecodedText DecodeText(const unsigned char* bytes, unsigned int count,
       const bool exact = EncodesAs(units, bytes, count);
       return {Strata::UniString(std::move(units)), exact};
     }
+  }
+  if (IsAscii(bytes, count)) {
+    // Each byte is its own character, so the text gives the bytes back.
+    std::u16string units(bytes, bytes + count);
+    return {Strata::UniString(std::move(units)), true};
   }
   Strata::UniString text(bytes, count, Strata::CharacterCode::UTF8);
   // Malformed UTF-8 always leaves a U+FFFD; one may also stand for itself.

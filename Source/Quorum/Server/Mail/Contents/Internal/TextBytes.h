@@ -20,6 +20,13 @@ unsigned int EncodeUtf8Character(std::u16string_view units, std::size_t& index,
 // counts like any other character.
 std::uint64_t CountUtf8Bytes(std::u16string_view units) noexcept;
 
+// True when every byte is below 0x80.
+bool IsAscii(const unsigned char* bytes, std::size_t count) noexcept;
+
+// True when DecodeText decodes in `charset` as it does UTF-8 (empty, unknown
+// or a name of UTF-8), so that ASCII bytes are their own text.
+bool DecodesAsUtf8(const Strata::UniString& charset);
+
 struct DecodedText {
   Strata::UniString text;
   // The UTF-8 form of `text` is exactly the bytes decoded.
