@@ -6,7 +6,7 @@
 namespace Conduit {
 namespace {
 
-std::filesystem::path FromUtf8(const std::string& text) {
+std::filesystem::path FromUtf8(std::string_view text) {
   return std::filesystem::path(std::u8string(text.begin(), text.end()));
 }
 
@@ -14,6 +14,8 @@ std::filesystem::path FromUtf8(const std::string& text) {
 
 Location::Location(const char* path)
     : path_(path == nullptr ? std::filesystem::path() : FromUtf8(path)) {}
+
+Location::Location(std::string_view path) : path_(FromUtf8(path)) {}
 
 Location::Location(const Strata::UniString& path) : path_(FromUtf8(path.ToCStr())) {}
 

@@ -4,6 +4,8 @@
 
 #include <filesystem>
 #include <iosfwd>
+#include <string>
+#include <string_view>
 
 #include "Conduit/Export.h"
 #include "Strata/UniString.h"
@@ -20,6 +22,14 @@ class CONDUIT_EXPORT Location {
   Location() = default;
   /// A UTF-8 path; null gives the empty location.
   Location(const char* path);
+  /// A UTF-8 path held in a standard string.
+  ///
+  /// The string forms pick the path's bytes as given, as std::filesystem::path
+  /// does, and keep `Location(std::string(...))` unambiguous beside the text
+  /// and path forms.
+  Location(std::string_view path);
+  /// A UTF-8 path held in a standard string.
+  Location(const std::string& path) : Location(std::string_view(path)) {}
   /// The path of the text.
   Location(const Strata::UniString& path);
   /// The path as given.

@@ -136,7 +136,11 @@ class STRATA_EXPORT UniString {
   UniString(const char* bytes, unsigned int count, CharacterCode code);
   UniString(const unsigned char* bytes, unsigned int count, CharacterCode code);
   // Decodes UTF-8 as the const char* form does, embedded zero bytes kept.
-  explicit UniString(std::string_view utf8);
+  // Implicit, like the string form below, so text held in the standard
+  // strings goes wherever a UniString is taken; a literal still picks the
+  // const char* form.
+  UniString(std::string_view utf8);
+  UniString(const std::string& utf8) : UniString(std::string_view(utf8)) {}
   UniString(std::u16string_view units);
   // Zero-terminated UTF-16, such as u"..." (which would otherwise match both
   // the view and the string constructor); a null pointer gives the empty text.

@@ -13,3 +13,10 @@ TEST(Location, TheThreeFormsNameTheSamePathComparedAsGiven) {
   EXPECT_FALSE(Location("a.txt") == Location("./a.txt"));  // no normalisation
   EXPECT_TRUE(Location(static_cast<const char*>(nullptr)).IsEmpty());
 }
+
+TEST(Location, StandardStringsGiveThePathOfTheirUtf8Bytes) {
+  const std::string path = "/tmp/caf\xC3\xA9.bin";
+  EXPECT_EQ(Conduit::Location(path), Conduit::Location(path.c_str()));
+  EXPECT_EQ(Conduit::Location(std::string_view(path)), Conduit::Location(path.c_str()));
+  EXPECT_EQ(Conduit::Location(path).ToString(), Strata::UniString(path));
+}

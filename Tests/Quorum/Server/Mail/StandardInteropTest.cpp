@@ -152,3 +152,22 @@ TEST(MailInterop, MemoryContentFromSpanAndReadAllBytes) {
   EXPECT_EQ(content.ReadAllBytes(), bytes);
   EXPECT_TRUE(MemoryContent(std::span<const std::byte>()).ReadAllBytes().empty());
 }
+
+TEST(MailInterop, TextFromStandardStringsGoesWhereverTextIsTaken) {
+  Mail mail;
+  for (int i = 1; i <= 2; ++i) mail.SetSubject("Report #" + std::to_string(i));
+  EXPECT_EQ(mail.GetSubject(), u"Report #2");
+
+  const std::string name = "X-Tag";
+  const std::string_view value = "caf\xC3\xA9";
+  mail.SetHeader(name, value);
+  Header header;
+  ASSERT_TRUE(mail.GetHeader(std::string_view("x-tag"), header));
+  EXPECT_EQ(header.GetValue(), u"café");
+  EXPECT_EQ(header, Header(std::string("X-Tag"), std::string(value)));
+
+  // Literals still take the const char* form: nothing is ambiguous.
+  mail.SetSubject("plain");
+  EXPECT_EQ(mail.GetSubject(), Strata::UniString(std::string("plain")));
+  EXPECT_TRUE(MailId(std::string("id-1")) == MailId("id-1"));
+}
