@@ -12,9 +12,9 @@
 #include <memory>
 #include <vector>
 
-#include "Quorum/Common/UnsignedInteger32.h"
 #include "Quorum/Server/Mail/BodyPartHeaders.h"
 #include "Quorum/Server/Mail/Mail.h"
+#include "StatedSizes.h"
 #include "Strata/IChannelX.h"
 #include "Strata/IOException.h"
 #include "Strata/MemoryIBinaryChannel.h"
@@ -56,31 +56,17 @@ void Attempt(Read read) {
   }
 }
 
-// Whether the part has a Content-Size header that does not give its
-// content's size.
-bool StatesAnotherSize(const BodyPart& part) {
-  Header header;
-  unsigned int stated = 0;
-  return !part.GetContent().IsNull() && part.GetHeader(BodyPartHeaders::ContentSize, header) &&
-         !(Quorum::Common::UnsignedInteger32::Parse(header.GetValue(), stated) &&
-           stated == part.GetContent()->GetSize());
-}
-
 // Checks that Write refuses a mail with such a part, then rewrites each such
 // header from its content.
 void MendStatedSizes(Mail& mail) {
-  bool disagrees = false;
-  for (const Strata::Ref<BodyPart>& part : mail.GetBodyParts().Enumerate()) {
-    disagrees = disagrees || StatesAnotherSize(*part);
-  }
-  if (!disagrees) return;
+  if (!fuzz::StatesAnotherSize(mail)) return;
   try {
     BytesOf(mail);
     std::abort();  // a Content-Size header promised other bytes than those written
   } catch (const Strata::IOException&) {
   }
   for (const Strata::Ref<BodyPart>& part : mail.GetBodyParts().Enumerate()) {
-    if (StatesAnotherSize(*part)) part->RemoveHeader(BodyPartHeaders::ContentSize);
+    if (fuzz::StatesAnotherSize(*part)) part->RemoveHeader(BodyPartHeaders::ContentSize);
   }
 }
 
