@@ -2,6 +2,8 @@
 // whose copies are independent and whose equality compares the elements.
 #pragma once
 
+#include "Strata/RequiresCxx20.h"
+
 #include <algorithm>
 #include <utility>
 #include <vector>

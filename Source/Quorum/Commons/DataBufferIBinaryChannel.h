@@ -4,6 +4,8 @@
 // channel simply ends earlier.
 #pragma once
 
+#include "Strata/RequiresCxx20.h"
+
 #include <algorithm>
 #include <cstring>
 

@@ -3,6 +3,8 @@
 // throws Strata::IOException. Subclasses may hand the buffer over on Close.
 #pragma once
 
+#include "Strata/RequiresCxx20.h"
+
 #include <limits>
 
 #include "Quorum/Commons/DataBuffer.h"

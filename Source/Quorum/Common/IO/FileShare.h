@@ -3,6 +3,8 @@
 // as ReadWrite; the value is kept for peers on systems that lock.
 #pragma once
 
+#include "Strata/RequiresCxx20.h"
+
 namespace Quorum::Common::IO {
 
 enum class FileShare : int { None = 0, Read = 1, Write = 2, ReadWrite = 3 };

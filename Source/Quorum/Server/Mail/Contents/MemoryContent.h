@@ -4,6 +4,8 @@
 // unclosed drops them). Copies are made with Clone. Not thread-safe.
 #pragma once
 
+#include "Strata/RequiresCxx20.h"
+
 #include <cstddef>
 #include <span>
 
