@@ -32,10 +32,9 @@ concept TextKey = requires(const K& key) {
 /// same units, get the same value.
 ///
 /// A text key (one with GetUnits(), such as UniString) is hashed by its code
-/// units; any other key by its
-/// GenerateHashValue() (std::hash when it has none), which the keyed hash
-/// then spreads but cannot separate when equal. The value differs between
-/// processes: never store it.
+/// units; any other key by its GenerateHashValue() (std::hash when it has
+/// none), which the keyed hash then spreads but cannot separate when equal.
+/// The value differs between processes: never store it.
 ///@{
 inline std::uint32_t PlaceOf(std::u16string_view units) noexcept {
   return static_cast<std::uint32_t>(KeyedHash::Of(units.data(), units.size() * sizeof(char16_t)));

@@ -83,7 +83,7 @@ void FromBytes(std::span<const std::byte> bytes, T& value) {
   internal::ReadWhole(
       value, [bytes](const internal::ChannelReader& read) { internal::ReadBytes(bytes, read); });
 }
-/// The value `bytes` hold, read as the form with a target reads it.
+/// The one value `bytes` hold; throws as the form with a target does.
 template <ChannelForm T>
 T FromBytes(std::span<const std::byte> bytes) {
   T value;
