@@ -77,6 +77,7 @@ class HashIndex {
     Swap(empty);
   }
 
+  /// Exchanges the entries.
   void Swap(HashIndex& other) noexcept {
     hashes_.swap(other.hashes_);
     slots_.swap(other.slots_);

@@ -1,21 +1,3 @@
-// HashTable<K, V> maps keys to values and keeps its entries in one gap-free
-// storage sequence that callers can rely on:
-//   - a new key is appended at the end;
-//   - setting the value of a present key replaces it in its place;
-//   - removing an entry moves the last entry into the hole;
-//   - growing the index and copying leave the sequence alone.
-// Enumeration visits the sequence in order. Look-up, insertion and removal
-// take O(1) on average.
-//
-// Keys are compared with operator==. Where a key lands is decided by
-// KeyedHash (SipHash under a secret per-process key), so keys that a peer
-// chose to collide do not pile up on one probe path: a text key (one with
-// GetUnits(), such as UniString) is hashed by its code units; any other key
-// by its GenerateHashValue() (std::hash when it has none), which the keyed
-// hash then spreads but cannot separate when equal.
-//
-// The index (HashIndex) is open addressing with linear probing; it keeps the
-// keyed hashes, so growth never rehashes a key.
 #pragma once
 
 #include "Strata/RequiresCxx20.h"
@@ -39,14 +21,21 @@
 
 namespace Strata {
 
-// A key held as UTF-16 code units, which a look-up may give as a plain view.
+/// A key held as UTF-16 code units, which a look-up may give as a plain
+/// view.
 template <typename K>
 concept TextKey = requires(const K& key) {
   { key.GetUnits() } -> std::convertible_to<std::u16string_view>;
 };
 
-// Where HashTable places a key: equal keys, and a text key and a view of the
-// same units, get the same value.
+/// Where HashTable places a key: equal keys, and a text key and a view of the
+/// same units, get the same value.
+///
+/// A text key (one with GetUnits(), such as UniString) is hashed by its code
+/// units; any other key by its GenerateHashValue() (std::hash when it has
+/// none), which the keyed hash then spreads but cannot separate when equal.
+/// The value differs between processes: never store it.
+///@{
 inline std::uint32_t PlaceOf(std::u16string_view units) noexcept {
   return static_cast<std::uint32_t>(KeyedHash::Of(units.data(), units.size() * sizeof(char16_t)));
 }
@@ -64,18 +53,36 @@ std::uint32_t PlaceOf(const K& key) {
     return static_cast<std::uint32_t>(KeyedHash::Of(&stable, sizeof stable));
   }
 }
+///@}
 
 namespace internal {
 struct HashTableProbe;
 }  // namespace internal
 
+/// Maps keys to values and keeps its entries in one gap-free storage
+/// sequence that callers can rely on.
+///
+/// - a new key is appended at the end;
+/// - setting the value of a present key replaces it in its place;
+/// - removing an entry moves the last entry into the hole;
+/// - growing the index and copying leave the sequence alone.
+///
+/// Enumeration visits the sequence in order. Look-up, insertion and removal
+/// take O(1) on average.
+///
+/// Keys are compared with operator==. Where a key lands is decided by
+/// KeyedHash (SipHash under a secret per-process key, see PlaceOf), so keys
+/// that a peer chose to collide do not pile up on one probe path. The index
+/// (HashIndex) is open addressing with linear probing; it keeps the keyed
+/// hashes, so growth never rehashes a key. A value type, not thread-safe for
+/// mutation.
 template <typename K, typename V>
 class HashTable {
  public:
-  // One entry of the storage sequence, as seen in a range-based for loop.
+  /// One entry of the storage sequence, as seen in a range-based for loop.
   struct Entry {
-    const K& key;
-    const V& value;
+    const K& key;    ///< The entry's key.
+    const V& value;  ///< The entry's value.
   };
 
  private:
@@ -86,13 +93,18 @@ class HashTable {
   };
 
  public:
-  // Random-access positions in storage order; invalidated by any change.
+  /// Random-access positions in storage order; invalidated by any change.
   using Position = IndexIterator<HashTable, EntryAt>;
 
-  // The index holds 32-bit positions and stays at most half full.
+  /// The most entries a table holds: the index holds 32-bit positions and
+  /// stays at most half full.
   static constexpr unsigned int kMostEntries = 1u << 31;
 
+  /// The empty table.
   HashTable() = default;
+  /// Copies keep the storage order; copy assignment builds the copy first,
+  /// so a failure leaves this table as it was. A move leaves `other` empty.
+  ///@{
   HashTable(const HashTable&) = default;
   HashTable(HashTable&& other) noexcept { Swap(other); }
   HashTable& operator=(const HashTable& other) {
@@ -107,18 +119,26 @@ class HashTable {
     Swap(taken);
     return *this;
   }
+  ///@}
 
+  /// The number of entries.
   unsigned int GetSize() const noexcept { return static_cast<unsigned int>(keys_.size()); }
+  /// True when there are no entries.
   bool IsEmpty() const noexcept { return keys_.empty(); }
 
+  /// True when an entry's key equals `key`.
   bool Contains(const K& key) const { return Locate(key) != kNone; }
 
-  // The stored value of `key`, or null. The pointer is invalidated by any
-  // change to the table.
+  /// The stored value of `key`, or null. The pointer is invalidated by any
+  /// change to the table.
+  ///@{
   const V* Find(const K& key) const { return ValueAt(Locate(key)); }
   V* Find(const K& key) { return ValueAt(Locate(key)); }
+  ///@}
 
-  // Look-ups of a text key given as its code units; they build no key.
+  /// Contains, Find and Remove of a text key given as its code units; they
+  /// build no key.
+  ///@{
   bool ContainsUnits(std::u16string_view units) const requires TextKey<K> {
     return Locate(units) != kNone;
   }
@@ -129,12 +149,13 @@ class HashTable {
   bool RemoveUnits(std::u16string_view units) requires TextKey<K> {
     return RemoveAt(Locate(units));
   }
+  ///@}
 
-  // Inserts at the end or replaces in place; true when the key was new. A key
-  // of another type (a const char* for a UniString key) is converted to K
-  // first, so that it is hashed as the K it becomes. Throws
-  // OutOfMemoryException, changing nothing, for a new key when the table
-  // holds kMostEntries.
+  /// Inserts at the end or replaces in place; true when the key was new. A key
+  /// of another type (a const char* for a UniString key) is converted to K
+  /// first, so that it is hashed as the K it becomes. Throws
+  /// OutOfMemoryException, changing nothing, for a new key when the table
+  /// holds kMostEntries.
   template <typename KeyArg, typename ValueArg>
   bool Set(KeyArg&& key, ValueArg&& value) {
     if constexpr (std::is_same_v<std::remove_cvref_t<KeyArg>, K>) {
@@ -144,37 +165,45 @@ class HashTable {
     }
   }
 
-  // Removes `key`; the last entry moves into its place. True when removed.
+  /// Removes `key`; the last entry moves into its place. True when removed.
   bool Remove(const K& key) { return RemoveAt(Locate(key)); }
 
-  // Removes every entry and releases the storage.
+  /// Removes every entry and releases the storage.
   void Clear() noexcept {
     HashTable empty;
     Swap(empty);
   }
 
+  /// Exchanges the entries.
   void Swap(HashTable& other) noexcept {
     keys_.swap(other.keys_);
     values_.swap(other.values_);
     index_.Swap(other.index_);
   }
 
-  // Entries in storage order by position; REQUIRES: index < GetSize().
+  /// The key at `index` in storage order. REQUIRES: index < GetSize().
   const K& GetKeyAt(unsigned int index) const noexcept { return keys_[index]; }
 
+  /// The keys in storage order; invalidated by any change.
   std::span<const K> GetKeys() const noexcept { return keys_; }
+  /// The values in storage order; invalidated by any change.
   std::span<const V> GetValues() const noexcept { return values_; }
+  /// The values in storage order, as a forward sequence; invalidated by any
+  /// change.
   ConstForwardContainerIterator<V> EnumerateValues() const {
     return ConstForwardContainerIterator<V>(values_);
   }
 
+  /// The entries (Entry) in storage order, for range-based for.
+  ///@{
   Position begin() const { return Position(this, 0); }
   Position end() const { return Position(this, GetSize()); }
+  ///@}
 
-  // Makes room for `count` entries: until the table holds that many, adding
-  // an entry whose key and value move without throwing throws nothing. Room
-  // grows at least twofold, so reserving one more entry at a time stays
-  // cheap.
+  /// Makes room for `count` entries: until the table holds that many, adding
+  /// an entry whose key and value move without throwing throws nothing. Room
+  /// grows at least twofold, so reserving one more entry at a time stays
+  /// cheap.
   void Reserve(unsigned int count) {
     GrowTo(keys_, count);
     GrowTo(values_, count);

@@ -1,10 +1,3 @@
-// IChannelX reads the typed values OChannelX writes (see OChannelX.h for the
-// byte form). Every read either returns a whole value or throws IOException:
-// at the end of the channel, for a bool byte other than 0 or 1, and for a
-// string whose length runs past the end of the channel. A string's declared
-// length is never trusted for allocation: storage grows only as far as the
-// channel's GetAvailable() promises, or by doubling what has arrived. Nothing is read ahead, so
-// GetBinaryChannel() is positioned right after the last typed value.
 #pragma once
 
 #include <cstdint>
@@ -15,16 +8,34 @@
 
 namespace Strata {
 
+/// Reads the typed values OChannelX writes, in the byte form OChannelX
+/// describes.
+///
+/// Every read either returns a whole value or throws IOException: at the
+/// end of the channel, for a bool byte other than 0 or 1, and for a string
+/// whose length runs past the end of the channel. A string's declared length
+/// is never trusted for allocation: storage grows only as far as the
+/// channel's GetAvailable() promises, or by doubling what has arrived.
+/// Nothing is read ahead, so GetBinaryChannel() is positioned right after
+/// the last typed value. Not thread-safe.
 class STRATA_EXPORT IChannelX {
  public:
+  /// Reads from `channel`, which this object does not own and which must
+  /// outlive it.
   explicit IChannelX(IBinaryChannel& channel) noexcept : channel_(&channel) {}
 
+  /// One byte, 0 or 1; any other byte throws IOException.
   bool ReadBool();
+  /// Two bytes, big-endian two's complement.
   std::int16_t ReadShort();
+  /// Four bytes, big-endian two's complement.
   std::int32_t ReadInt();
+  /// Four bytes, big-endian.
   std::uint32_t ReadUnsignedInt();
+  /// A count of UTF-16 code units, then the units, lone surrogates kept.
   UniString ReadUniString();
 
+  /// The byte channel read from, positioned after the last typed value.
   IBinaryChannel& GetBinaryChannel() const noexcept { return *channel_; }
 
  private:

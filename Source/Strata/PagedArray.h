@@ -1,7 +1,3 @@
-// PagedArray<T> is a sequence stored in pages of eight elements. Indexing and
-// appending are O(1) (amortised); removing at an index moves the later
-// elements down by one. Growth never moves an element to another page, so
-// appending to a large array copies no existing element.
 #pragma once
 
 #include <cstddef>
@@ -18,12 +14,23 @@ namespace Strata {
 template <typename T>
 class ConstRandomContainerIterator;
 
+/// A sequence stored in pages of eight elements.
+///
+/// Indexing and appending are O(1) (amortised); removing at an index moves
+/// the later elements down by one. Growth never moves an element to another
+/// page, so appending to a large array copies no existing element. A value
+/// type, not thread-safe for mutation.
 template <typename T>
 class PagedArray {
  public:
+  /// The number of elements of a page.
   static constexpr unsigned int PageSize = 8;
 
+  /// The empty array.
   PagedArray() = default;
+  /// Copies are independent; copy assignment builds the copy first, so a
+  /// failure leaves this array as it was. A move leaves `other` empty.
+  ///@{
   PagedArray(const PagedArray& other) { CopyFrom(other); }
   PagedArray(PagedArray&& other) noexcept { Swap(other); }
   PagedArray& operator=(const PagedArray& other) {
@@ -38,16 +45,22 @@ class PagedArray {
     Swap(taken);
     return *this;
   }
+  ///@}
 
+  /// The number of elements.
   unsigned int GetSize() const noexcept { return size_; }
+  /// True when there are no elements.
   bool IsEmpty() const noexcept { return size_ == 0; }
 
-  // REQUIRES: index < GetSize().
+  /// The element at `index`. REQUIRES: index < GetSize().
+  ///@{
   const T& operator[](unsigned int index) const noexcept { return At(index); }
   T& operator[](unsigned int index) noexcept { return At(index); }
+  ///@}
 
-  // Throws OutOfMemoryException when the array already holds as many
-  // elements as an unsigned int counts.
+  /// Appends `value` at the end. Throws OutOfMemoryException when the array
+  /// already holds as many elements as an unsigned int counts.
+  ///@{
   void Append(const T& value) { Append(T(value)); }
   void Append(T&& value) {
     if (size_ == std::numeric_limits<unsigned int>::max()) {
@@ -61,8 +74,10 @@ class PagedArray {
     pages_.back().push_back(std::move(value));
     ++size_;
   }
+  ///@}
 
-  // REQUIRES: index < GetSize().
+  /// Removes the element at `index`, moving the later ones down by one.
+  /// REQUIRES: index < GetSize().
   void RemoveAt(unsigned int index) {
     for (unsigned int i = index; i + 1 < size_; ++i) At(i) = std::move(At(i + 1));
     pages_.back().pop_back();
@@ -70,18 +85,21 @@ class PagedArray {
     --size_;
   }
 
-  // Removes every element and releases the pages.
+  /// Removes every element and releases the pages.
   void Clear() noexcept {
     pages_.clear();
     pages_.shrink_to_fit();
     size_ = 0;
   }
 
+  /// Exchanges the elements.
   void Swap(PagedArray& other) noexcept {
     pages_.swap(other.pages_);
     std::swap(size_, other.size_);
   }
 
+  /// The elements in index order, as a read-only view; invalidated by any
+  /// change.
   ConstRandomContainerIterator<T> Enumerate() const;
 
  private:
@@ -92,10 +110,13 @@ class PagedArray {
   };
 
  public:
-  // Random-access positions in index order; invalidated by any change.
+  /// Random-access positions in index order; invalidated by any change.
   using Position = IndexIterator<PagedArray, ElementAt>;
+  /// The first position and the end, for range-based for.
+  ///@{
   Position begin() const noexcept { return Position(this, 0); }
   Position end() const noexcept { return Position(this, size_); }
+  ///@}
 
  private:
   using Page = std::vector<T>;

@@ -1,17 +1,3 @@
-// SequenceReader reads values of one type written one after another. A
-// sequence has no framing of its own: it is the values' channel forms back to
-// back, nothing before, between or after them, so a file of concatenated
-// mails is a sequence of Mail, and SequenceWriter writes exactly that.
-//
-// Each Read is all-or-nothing, as in Strata/WholeValue.h: the value is read
-// into a fresh object and moved into place only when it was read whole. The
-// end of the input between two values is the normal end (Read returns
-// false); the end within a value, or any other failure, throws IOException
-// naming the value's index (from 0) and the byte offset where it begins,
-// with the value's own exception as the cause. The values before it were
-// delivered; the reader cannot go on past a failed value.
-//
-// Not thread-safe. A stream given to the reader must outlive it.
 #pragma once
 
 #include <cstdint>
@@ -53,16 +39,33 @@ class STRATA_EXPORT SequenceInput {
 
 }  // namespace internal
 
+/// Reads values of one type written one after another.
+///
+/// A sequence has no framing of its own: it is the values' channel forms
+/// back to back, nothing before, between or after them, so a file of
+/// concatenated mails is a sequence of Mail, and SequenceWriter writes
+/// exactly that.
+///
+/// Each Read is all-or-nothing, as in Strata/WholeValue.h: the value is read
+/// into a fresh object and moved into place only when it was read whole.
+/// The end of the input between two values is the normal end (Read returns
+/// false); the end within a value, or any other failure, throws IOException
+/// naming the value's index (from 0) and the byte offset where it begins,
+/// with the value's own exception as the cause. The values before it were
+/// delivered; the reader cannot go on past a failed value.
+///
+/// Not thread-safe. A stream given to the reader must outlive it.
 template <ChannelForm T>
 class SequenceReader {
  public:
-  // Reads from the stream's current position; offsets count from there.
+  /// Reads from the stream's current position; offsets count from there.
   explicit SequenceReader(std::istream& in) noexcept : input_(in) {}
-  // Throws IOException when the file cannot be opened.
+  /// Reads the file from its start. Throws IOException when the file cannot
+  /// be opened.
   explicit SequenceReader(const std::filesystem::path& path) : input_(path) {}
 
-  // Reads the next value into `value`; false, leaving `value` unchanged, when
-  // the input ends before it. Throws IOException as the header says.
+  /// Reads the next value into `value`; false, leaving `value` unchanged,
+  /// when the input ends before it. Throws IOException as the class says.
   bool Read(T& value) {
     return ReadWith(value, [](T& fresh, IChannelX& channel) { fresh.Read(channel); });
   }
@@ -74,10 +77,10 @@ class SequenceReader {
     return ReadWith(value, [&extra](T& fresh, IChannelX& channel) { fresh.Read(channel, extra); });
   }
 
-  // The index of the value the next Read reads; after a failure, of the
-  // value that failed. Equals the number of values read.
+  /// The index of the value the next Read reads; after a failure, of the
+  /// value that failed. Equals the number of values read.
   std::uint64_t GetIndex() const noexcept { return input_.GetIndex(); }
-  // The byte offset where that value begins.
+  /// The byte offset where that value begins.
   std::uint64_t GetOffset() const noexcept { return input_.GetOffset(); }
 
  private:
@@ -94,7 +97,7 @@ class SequenceReader {
   internal::SequenceInput input_;
 };
 
-// Every value of the file, in order; throws as SequenceReader does.
+/// Every value of the file, in order; throws as SequenceReader does.
 template <ChannelForm T>
 std::vector<T> ReadSequenceFromFile(const std::filesystem::path& path) {
   SequenceReader<T> reader(path);

@@ -1,11 +1,3 @@
-// SequenceWriter writes values of one type one after another, with nothing
-// before, between or after them: its output is exactly the values' channel
-// forms back to back, which SequenceReader reads back value by value.
-//
-// Each value is first written whole to memory (as WriteToStream does), so a
-// value that fails to write adds nothing to the output and the values before
-// it stay readable. Not thread-safe. A stream given to the writer must
-// outlive it.
 #pragma once
 
 #include <cstddef>
@@ -45,31 +37,39 @@ class STRATA_EXPORT SequenceOutput {
 
 }  // namespace internal
 
+/// Writes values of one type one after another, with nothing before,
+/// between or after them: its output is exactly the values' channel forms
+/// back to back, which SequenceReader reads back value by value.
+///
+/// Each value is first written whole to memory (as WriteToStream does), so
+/// a value that fails to write adds nothing to the output and the values
+/// before it stay readable. Not thread-safe. A stream given to the writer
+/// must outlive it.
 template <ChannelForm T>
 class SequenceWriter {
  public:
-  // Writes at the stream's current position.
+  /// Writes at the stream's current position.
   explicit SequenceWriter(std::ostream& out) noexcept : output_(out) {}
-  // Creates the file or empties it; throws IOException when it cannot.
+  /// Creates the file or empties it; throws IOException when it cannot.
   explicit SequenceWriter(const std::filesystem::path& path) : output_(path) {}
 
-  // Appends the value; throws IOException when the output fails, or the
-  // value's own exception when it cannot be written.
+  /// Appends the value; throws IOException when the output fails, or the
+  /// value's own exception when it cannot be written.
   void Write(const T& value) { output_.Append(ToBytes(value)); }
 
-  // Flushes the output and, for a file, closes it; throws IOException when
-  // the bytes could not be written. Without it a file is closed silently.
+  /// Flushes the output and, for a file, closes it; throws IOException when
+  /// the bytes could not be written. Without it a file is closed silently.
   void Close() { output_.Close(); }
 
-  // The number of values written.
+  /// The number of values written.
   std::uint64_t GetCount() const noexcept { return output_.GetCount(); }
 
  private:
   internal::SequenceOutput output_;
 };
 
-// Replaces the file's content with the values in order; throws as
-// SequenceWriter does.
+/// Replaces the file's content with the values in order; throws as
+/// SequenceWriter does.
 template <std::ranges::input_range Values>
 requires ChannelForm<std::ranges::range_value_t<Values>>
 void WriteSequenceToFile(const Values& values, const std::filesystem::path& path) {

@@ -1,19 +1,3 @@
-// UniString is Unicode text held as UTF-16 code units. It is a value type:
-// copies are independent and every operation is bounded by the text's length.
-//
-// Text enters as UTF-8 (malformed bytes become U+FFFD) or as UTF-16 and leaves
-// as UTF-8 through ToCStr() (a lone surrogate becomes U+FFFD there; inside a
-// UniString and on typed channels it is kept as it is).
-//
-// Case-insensitive operations use ICU's simple, per-code-point lower-case
-// mapping, restricted to mappings that keep the UTF-16 length. So
-// SetToLowerCase never changes GetLength(), and IsEqual(other, Insensitive) is
-// true exactly when both lower-cased copies are equal.
-//
-// Texts of up to kInlineLength units are held inside the object, longer ones
-// in a std::u16string, so short names and values cost no allocation.
-//
-// Not thread-safe for concurrent mutation; concurrent reads are fine.
 #pragma once
 
 #include <algorithm>
@@ -34,9 +18,16 @@
 
 namespace Strata {
 
-enum class CharacterCode { UTF8 };
+/// The byte encodings UniString decodes from.
+enum class CharacterCode {
+  UTF8  ///< UTF-8; malformed bytes become U+FFFD.
+};
 
-enum class CaseSensitivity { Sensitive, Insensitive };
+/// Whether a comparison tells upper from lower case.
+enum class CaseSensitivity {
+  Sensitive,   ///< Code units compared exactly.
+  Insensitive  ///< Both texts compared lower-cased, as SetToLowerCase makes them.
+};
 
 class UniString;
 
@@ -100,16 +91,35 @@ class FormatString {
 
 }  // namespace internal
 
+/// Unicode text held as UTF-16 code units.
+///
+/// A value type: copies are independent and every operation is bounded by
+/// the text's length. Text enters as UTF-8 (malformed bytes become U+FFFD)
+/// or as UTF-16 and leaves as UTF-8 through ToCStr() (a lone surrogate
+/// becomes U+FFFD there; inside a UniString and on typed channels it is kept
+/// as it is).
+///
+/// Case-insensitive operations use ICU's simple, per-code-point lower-case
+/// mapping, restricted to mappings that keep the UTF-16 length. So
+/// SetToLowerCase never changes GetLength(), and IsEqual(other, Insensitive)
+/// is true exactly when both lower-cased copies are equal.
+///
+/// Texts of up to kInlineLength units are held inside the object, longer
+/// ones in a std::u16string, so short names and values cost no allocation.
+///
+/// Not thread-safe for concurrent mutation; concurrent reads are fine.
 class STRATA_EXPORT UniString {
  public:
-  // Returned by FindFirst and FindLast when the character is absent; as a
-  // length it means "to the end".
+  /// Returned by FindFirst and FindLast when the character is absent; as a
+  /// length it means "to the end".
   static constexpr unsigned int NotFound = std::numeric_limits<unsigned int>::max();
 
   /// The number of units a text holds without allocating.
   static constexpr unsigned int kInlineLength = 20;
 
+  /// The empty text.
   UniString() noexcept {}
+  /// A copy of the other text's units.
   UniString(const UniString& other) : UniString(other.GetUnits()) {}
   /// Takes the other text's units and leaves it empty.
   UniString(UniString&& other) noexcept { TakeFrom(other); }
@@ -121,6 +131,7 @@ class STRATA_EXPORT UniString {
     length_ = other.length_;
     return *this;
   }
+  /// Takes the other text's units and leaves it empty.
   UniString& operator=(UniString&& other) noexcept {
     if (this != &other) {
       Destroy();
@@ -130,45 +141,62 @@ class STRATA_EXPORT UniString {
   }
   ~UniString() { Destroy(); }
 
-  // Decodes zero-terminated UTF-8; a null pointer gives the empty text.
+  /// Decodes zero-terminated UTF-8; a null pointer gives the empty text.
   UniString(const char* utf8);
-  // Decodes `count` bytes; embedded zero bytes are kept as U+0000.
+  /// Decodes `count` bytes; embedded zero bytes are kept as U+0000.
+  ///@{
   UniString(const char* bytes, unsigned int count, CharacterCode code);
   UniString(const unsigned char* bytes, unsigned int count, CharacterCode code);
-  // Decodes UTF-8 as the const char* form does, embedded zero bytes kept.
-  // Implicit, like the string form below, so text held in the standard
-  // strings goes wherever a UniString is taken; a literal still picks the
-  // const char* form.
+  ///@}
+  /// Decodes UTF-8 as the const char* form does, embedded zero bytes kept.
+  /// Implicit, so text held in the standard strings goes wherever a
+  /// UniString is taken; a literal still picks the const char* form.
+  ///@{
   UniString(std::string_view utf8);
   UniString(const std::string& utf8) : UniString(std::string_view(utf8)) {}
+  ///@}
+  /// A copy of the UTF-16 code units, lone surrogates included.
   UniString(std::u16string_view units);
-  // Zero-terminated UTF-16, such as u"..." (which would otherwise match both
-  // the view and the string constructor); a null pointer gives the empty text.
+  /// Zero-terminated UTF-16, such as u"..." (which would otherwise match both
+  /// the view and the string constructor); a null pointer gives the empty
+  /// text.
   UniString(const char16_t* units)
       : UniString(units == nullptr ? std::u16string_view() : std::u16string_view(units)) {}
+  /// Takes the units of `units`; a short text is copied inside the object.
   UniString(std::u16string&& units) noexcept;
 
+  /// The number of UTF-16 code units (not characters).
   unsigned int GetLength() const noexcept {
     return static_cast<unsigned int>(long_ ? units_.size() : length_);
   }
+  /// True for the empty text.
   bool IsEmpty() const noexcept { return GetLength() == 0; }
 
-  // REQUIRES: index < GetLength().
+  /// The code unit at `index`. REQUIRES: index < GetLength().
   UniChar operator[](unsigned int index) const noexcept { return Data()[index]; }
 
+  /// Appends the units of `other`, one unit, or a view's units; returns this
+  /// text.
+  ///@{
   UniString& Append(const UniString& other) { return Append(other.GetUnits()); }
   UniString& Append(UniChar character) {
     const char16_t unit = character;
     return Append(std::u16string_view(&unit, 1));
   }
   UniString& Append(std::u16string_view units);
-  // A zero-terminated UTF-16 text such as u"..."; null appends nothing.
+  ///@}
+  /// Appends a zero-terminated UTF-16 text such as u"..."; null appends
+  /// nothing.
   UniString& Append(const char16_t* units) {
     if (units != nullptr) Append(std::u16string_view(units));
     return *this;
   }
+  /// As Append.
+  ///@{
   UniString& operator+=(const UniString& other) { return Append(other); }
   UniString& operator+=(UniChar character) { return Append(character); }
+  ///@}
+  /// The units of `left`, then those of `right`.
   friend UniString operator+(UniString left, const UniString& right) {
     left.Append(right);
     return left;
@@ -188,7 +216,7 @@ class STRATA_EXPORT UniString {
     if (length > (long_ ? units_.capacity() : kInlineLength)) Grow(length);
   }
 
-  // Exact comparison of the code units.
+  /// Exact comparison of the code units.
   friend bool operator==(const UniString& a, const UniString& b) noexcept {
     const std::u16string_view x = a.GetUnits();
     const std::u16string_view y = b.GetUnits();
@@ -196,51 +224,58 @@ class STRATA_EXPORT UniString {
     return x.size() == y.size() &&
            (x.empty() || std::memcmp(x.data(), y.data(), x.size() * sizeof(char16_t)) == 0);
   }
-  // Code-unit order (lexicographic over the unsigned 16-bit units); fixed,
-  // independent of locale and case.
+  /// Code-unit order (lexicographic over the unsigned 16-bit units); fixed,
+  /// independent of locale and case.
   friend std::strong_ordering operator<=>(const UniString& a, const UniString& b) noexcept {
     return a.GetUnits() <=> b.GetUnits();
   }
 
+  /// Equal code units (Sensitive), or equal lower-cased copies
+  /// (Insensitive).
   bool IsEqual(const UniString& other, CaseSensitivity sensitivity) const noexcept;
 
-  // Lower-cases the text in place; the length never changes.
+  /// Lower-cases the text in place and returns it; the length never
+  /// changes.
   UniString& SetToLowerCase();
-  // Writes the lower case of `source`, as SetToLowerCase makes it, to the
-  // source.size() units at `target` (which may be source.data()).
+  /// Writes the lower case of `source`, as SetToLowerCase makes it, to the
+  /// source.size() units at `target` (which may be source.data()).
   static void LowerCaseUnits(std::u16string_view source, char16_t* target) noexcept;
   /// True when `text`, lower-cased as SetToLowerCase does it, is exactly
   /// `lower`; no lower-cased copy is built.
   static bool LowerCaseEquals(std::u16string_view text, std::u16string_view lower) noexcept;
 
-  // Exact prefix test; every text begins with the empty text.
+  /// Exact prefix test; every text begins with the empty text.
   bool BeginsWith(const UniString& prefix) const noexcept;
 
-  // Position of the first (last) occurrence of `character`, or NotFound.
-  // FindFirst starts looking at `from`.
+  /// The position of the first occurrence of `character` at or after
+  /// `from`, or NotFound.
   unsigned int FindFirst(UniChar character, unsigned int from = 0) const noexcept;
+  /// The position of the last occurrence of `character`, or NotFound.
   unsigned int FindLast(UniChar character) const noexcept;
 
-  // The characters from `start`, at most `length` of them (NotFound: to the
-  // end). A start beyond the end gives the empty text.
+  /// The characters from `start`, at most `length` of them (NotFound: to the
+  /// end). A start beyond the end gives the empty text.
   UniString GetSubstring(unsigned int start, unsigned int length = NotFound) const;
 
-  // 32-bit FNV-1a over the code units, each taken as its 16-bit value. The
-  // result is fixed across runs, builds and machines, so callers may store it.
+  /// 32-bit FNV-1a over the code units, each taken as its 16-bit value. The
+  /// result is fixed across runs, builds and machines, so callers may store
+  /// it.
   unsigned int GenerateHashValue() const noexcept;
 
-  // The text as UTF-8; the result holds every character, U+0000 included.
+  /// The text as UTF-8; the result holds every character, U+0000 included.
   std::string ToCStr() const;
 
-  // The same as ToCStr(), under the name the standard library would use.
+  /// The same as ToCStr(), under the name the standard library would use.
   std::string ToUtf8() const { return ToCStr(); }
 
-  // The code units; valid until the text changes.
+  /// The code units; valid until the text changes.
   std::u16string_view GetUnits() const noexcept {
     return long_ ? std::u16string_view(units_) : std::u16string_view(inline_, length_);
   }
+  /// As GetUnits().
   explicit operator std::u16string_view() const noexcept { return GetUnits(); }
 
+  /// Exchanges the units.
   void Swap(UniString& other) noexcept {
     if (long_ || other.long_ || this == &other) {
       SwapSlowly(other);
@@ -253,9 +288,10 @@ class STRATA_EXPORT UniString {
     std::swap(length_, other.length_);
   }
 
-  // printf-style formatting, checked against the argument types at compile
-  // time: %T takes a UniString (inserted verbatim), %u an unsigned int, %d an
-  // int, %s a const char* (UTF-8), %% gives a percent sign.
+  /// printf-style formatting, checked against the argument types at compile
+  /// time: "%T" takes a UniString (inserted verbatim), "%u" an unsigned int,
+  /// "%d" an int, "%s" a const char* (UTF-8), "%%" gives a percent sign. The
+  /// format itself is UTF-8.
   template <typename... Args>
   static UniString Format(internal::FormatString<std::type_identity_t<Args>...> format,
                           const Args&... args) {

@@ -1,14 +1,17 @@
-// Whole-value conveniences for every type with a channel form, that is a
-// Write(OChannelX&) const and a Read(IChannelX&) member: the value to and from
-// bytes, a file and a standard stream. The bytes are exactly the channel form.
-//
-// Reading is all-or-nothing, as Read is: the value is read into a fresh
-// object and moved into place only when it was read whole (for bytes and
-// files: when no byte is left over); otherwise the target is unchanged and
-// Strata::IOException, or the reader's own exception, leaves. Writing to a
-// file or stream first writes the whole value to memory, so a value that
-// fails to write leaves no partial output.
 #pragma once
+
+/// \file
+/// Whole-value conveniences for every type with a channel form, that is a
+/// Write(OChannelX&) const and a Read(IChannelX&) member: the value to and
+/// from bytes, a file and a standard stream. The bytes are exactly the
+/// channel form.
+///
+/// Reading is all-or-nothing, as Read is: the value is read into a fresh
+/// object and moved into place only when it was read whole (for bytes and
+/// files: when no byte is left over); otherwise the target is unchanged and
+/// Strata::IOException, or the reader's own exception, leaves. Writing to a
+/// file or stream first writes the whole value to memory, so a value that
+/// fails to write leaves no partial output.
 
 #include <concepts>
 #include <cstddef>
@@ -26,6 +29,8 @@ namespace Strata {
 class IChannelX;
 class OChannelX;
 
+/// A value with a channel form: default-constructible, movable, written by
+/// `Write(OChannelX&) const` and read by `Read(IChannelX&)`.
 template <typename T>
 concept ChannelForm = std::default_initializable<T> && std::movable<T> &&
     requires(const T& value, T& target, OChannelX& out, IChannelX& in) {
@@ -65,17 +70,20 @@ concept ChannelFormWith = ChannelForm<T> && requires(T& target, IChannelX& in, E
   target.Read(in, extra);
 };
 
+/// The value's channel form as bytes. Throws what the value's Write throws.
 template <ChannelForm T>
 std::vector<std::byte> ToBytes(const T& value) {
   return internal::WriteBytes([&value](OChannelX& channel) { value.Write(channel); });
 }
 
-// `bytes` must hold exactly one value.
+/// Reads `value` from `bytes`, which must hold exactly one value: bytes left
+/// over throw IOException. Unchanged if it throws.
 template <ChannelForm T>
 void FromBytes(std::span<const std::byte> bytes, T& value) {
   internal::ReadWhole(
       value, [bytes](const internal::ChannelReader& read) { internal::ReadBytes(bytes, read); });
 }
+/// The one value `bytes` hold; throws as the form with a target does.
 template <ChannelForm T>
 T FromBytes(std::span<const std::byte> bytes) {
   T value;
@@ -99,13 +107,15 @@ requires ChannelFormWith<T, Extra> T FromBytes(std::span<const std::byte> bytes,
   return value;
 }
 
-// Replaces the file's content with the value; throws IOException naming the
-// file when it cannot be written.
+/// Replaces the file's content with the value; throws IOException naming
+/// the file when it cannot be written.
 template <ChannelForm T>
 void WriteToFile(const T& value, const std::filesystem::path& path) {
   internal::WriteFile(path, ToBytes(value));
 }
-// The file must hold exactly one value.
+/// Reads `value` from the file, which must hold exactly one value; throws
+/// IOException naming the file when it cannot be read. Unchanged if it
+/// throws.
 template <ChannelForm T>
 void ReadFromFile(const std::filesystem::path& path, T& value) {
   internal::ReadWhole(
@@ -120,12 +130,14 @@ void ReadFromFile(const std::filesystem::path& path, T& value, Extra& extra) {
       extra);
 }
 
+/// Writes the value's channel form to `out`; throws IOException when the
+/// stream fails.
 template <ChannelForm T>
 void WriteToStream(const T& value, std::ostream& out) {
   internal::WriteStream(out, ToBytes(value));
 }
-// Reads one value and nothing beyond it, so values written one after the
-// other are read back one by one.
+/// Reads one value and nothing beyond it, so values written one after the
+/// other are read back one by one. Unchanged if it throws.
 template <ChannelForm T>
 void ReadFromStream(std::istream& in, T& value) {
   internal::ReadWhole(

@@ -1,10 +1,3 @@
-// FileOBinaryChannel writes a file through a 64 KiB buffer. With `append`
-// false the file is created or emptied first, so after Close it holds exactly
-// the bytes written; with `append` true bytes go after its present end.
-// Close flushes and closes (a second Close does nothing); writing after Close
-// throws Strata::IOException. The destructor closes without reporting errors:
-// call Close to learn whether the bytes reached the file. Every exception
-// names the file.
 #pragma once
 
 #include <memory>
@@ -17,9 +10,20 @@
 
 namespace Quorum::Common::IO {
 
+/// Writes a file through a 64 KiB buffer.
+///
+/// Close flushes and closes (a second Close does nothing); writing after
+/// Close throws Strata::IOException. The destructor closes without
+/// reporting errors: call Close to learn whether the bytes reached the
+/// file. Every exception names the file. Not thread-safe.
 class QUORUM_COMMON_EXPORT FileOBinaryChannel : public Strata::OBinaryChannel,
                                                 public FileBackedChannel {
  public:
+  /// Opens the file at `location` for writing. With `append` false the file
+  /// is created or emptied first, so after Close it holds exactly the bytes
+  /// written; with `append` true bytes go after its present end. `share`
+  /// changes nothing on POSIX systems (see FileShare). Throws
+  /// Strata::IOException naming the file when it cannot be opened.
   FileOBinaryChannel(const Conduit::Location& location, bool append, FileShare share);
   /// Takes over `descriptor`, open for writing, and writes at its offset;
   /// `location` names the file in messages. Close closes the descriptor, and
@@ -29,8 +33,12 @@ class QUORUM_COMMON_EXPORT FileOBinaryChannel : public Strata::OBinaryChannel,
   FileOBinaryChannel(const FileOBinaryChannel&) = delete;
   FileOBinaryChannel& operator=(const FileOBinaryChannel&) = delete;
 
+  /// Buffers the bytes, writing the buffer out when it fills.
   void Write(const unsigned char* data, unsigned int count) override;
+  /// Writes the buffered bytes to the file.
   void Flush() override;
+  /// Flushes and closes the file; throws when either fails. A second Close
+  /// does nothing.
   void Close() override;
   /// Flushes, then gives the descriptor at its own offset; -1 after Close.
   KernelCopyEnd PrepareKernelCopy() override;

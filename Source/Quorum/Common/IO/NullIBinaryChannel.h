@@ -1,4 +1,3 @@
-// NullIBinaryChannel is an input channel that is at its end at once.
 #pragma once
 
 #include "Quorum/Common/Export.h"
@@ -6,9 +5,12 @@
 
 namespace Quorum::Common::IO {
 
+/// An input channel that is at its end at once. Holds no state.
 class QUORUM_COMMON_EXPORT NullIBinaryChannel : public Strata::IBinaryChannel {
  public:
+  /// A channel at its end.
   NullIBinaryChannel() = default;
+  /// Always 0: the end.
   unsigned int Read(unsigned char* data, unsigned int count) override;
 };
 
