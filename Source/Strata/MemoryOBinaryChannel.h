@@ -46,10 +46,10 @@ class STRATA_EXPORT MemoryOBinaryChannel : public OBinaryChannel {
  private:
   // The capacity to grow to for `count` more bytes, which do not fit now;
   // throws IOException when the total would not fit an unsigned int.
-  unsigned long long CapacityFor(unsigned int count) const;
+  STRATA_LOCAL unsigned long long CapacityFor(unsigned int count) const;
   // Moves the bytes to a buffer of `capacity` bytes and then appends `count`
   // bytes from `data`, which may point into the old buffer.
-  void Regrow(unsigned long long capacity, const unsigned char* data, unsigned int count);
+  STRATA_LOCAL void Regrow(unsigned long long capacity, const unsigned char* data, unsigned int count);
 
   std::unique_ptr<unsigned char[]> buffer_;
   unsigned int size_ = 0;

@@ -53,7 +53,7 @@ class STRATA_EXPORT OChannelX {
 
  private:
   // Writes the bytes, in place where the channel lends its storage.
-  void Put(const unsigned char* bytes, unsigned int count);
+  STRATA_LOCAL void Put(const unsigned char* bytes, unsigned int count);
 
   OBinaryChannel* channel_;
 };

@@ -371,7 +371,7 @@ class STRATA_EXPORT UniString {
   void SwapSlowly(UniString& other) noexcept;
   // Switches to the long form with room for `capacity` units, keeping the
   // units; nothing changes if that throws.
-  void MakeLong(std::size_t capacity);
+  STRATA_LOCAL void MakeLong(std::size_t capacity);
 
   // Inline: `length_` units in inline_. Long: units_ (whatever its length).
   union {

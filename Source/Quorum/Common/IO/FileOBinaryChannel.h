@@ -44,7 +44,7 @@ class QUORUM_COMMON_EXPORT FileOBinaryChannel : public Strata::OBinaryChannel,
   KernelCopyEnd PrepareKernelCopy() override;
 
  private:
-  void WriteThrough(const unsigned char* data, unsigned int count);
+  QUORUM_COMMON_LOCAL void WriteThrough(const unsigned char* data, unsigned int count);
 
   Conduit::Location location_;
   int descriptor_;

@@ -72,7 +72,7 @@ class QUORUM_MAIL_EXPORT AddressList {
   void Read(Strata::IChannelX& channel);
 
  private:
-  void CheckAddress(const Address& address) const;
+  QUORUM_MAIL_LOCAL void CheckAddress(const Address& address) const;
 
   Strata::PagedArray<Address> items_;
 };

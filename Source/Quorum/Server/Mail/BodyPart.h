@@ -178,18 +178,18 @@ class QUORUM_MAIL_EXPORT BodyPart {
   // A collection writes each part under the name it keeps the part by.
   friend class BodyParts;
   // Write with `name` in place of the part's own.
-  void Write(Strata::OChannelX& channel, const Strata::UniString& name) const;
+  QUORUM_MAIL_LOCAL void Write(Strata::OChannelX& channel, const Strata::UniString& name) const;
 
   // Parses "Content-Disposition" into the disposition and file name unless
   // they are current.
-  void ParseContentDisposition();
+  QUORUM_MAIL_LOCAL void ParseContentDisposition();
   // Sets "Content-Disposition" (in its place) from the two values.
-  void WriteContentDisposition(const Disposition& disposition, const Strata::UniString& fileName);
+  QUORUM_MAIL_LOCAL void WriteContentDisposition(const Disposition& disposition, const Strata::UniString& fileName);
   // Whether a change of the header `name` is undone at once: it is
   // "Content-Size" (any case) and a content is present.
-  bool KeepsContentSize(const Strata::UniString& name) const noexcept;
+  QUORUM_MAIL_LOCAL bool KeepsContentSize(const Strata::UniString& name) const noexcept;
   // Rewrites "Content-Size" from the content, which must be present.
-  void RewriteContentSize();
+  QUORUM_MAIL_LOCAL void RewriteContentSize();
 
   Strata::UniString name_;
   Strata::UniString contentType_;

@@ -56,7 +56,7 @@ class QUORUM_MAIL_EXPORT BodyPartContent {
   BodyPartContent(const BodyPartContent& other) = default;
 
  private:
-  bool CompareBytes(const BodyPartContent& other) const;
+  QUORUM_MAIL_LOCAL bool CompareBytes(const BodyPartContent& other) const;
 };
 
 }  // namespace Quorum::Server::Mail

@@ -49,7 +49,7 @@ class QUORUM_MAIL_EXPORT Header : private internal::NamedValue {
  private:
   // Throws InvalidHeaderNameException, recording the given location, when
   // `name` holds a character a header name may not hold.
-  void CheckName(const Strata::UniString& name, const char* sourceFile,
+  QUORUM_MAIL_LOCAL void CheckName(const Strata::UniString& name, const char* sourceFile,
                  unsigned int sourceLine) const;
 };
 

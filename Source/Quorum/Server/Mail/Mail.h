@@ -225,13 +225,13 @@ class QUORUM_MAIL_EXPORT Mail {
  private:
   // The shared steps of the setters of the address lists and the dates;
   // `bit` is the parsed bit of the header `name`.
-  void SetAddressList(const Strata::UniString& name, unsigned char bit, const AddressList& cache,
+  QUORUM_MAIL_LOCAL void SetAddressList(const Strata::UniString& name, unsigned char bit, const AddressList& cache,
                       const AddressList& list);
-  void SetDate(const Strata::UniString& name, unsigned char bit, const Date& cache,
+  QUORUM_MAIL_LOCAL void SetDate(const Strata::UniString& name, unsigned char bit, const Date& cache,
                const Date& date);
-  void SetMailFlag(const Strata::UniString& name, bool value);
+  QUORUM_MAIL_LOCAL void SetMailFlag(const Strata::UniString& name, bool value);
   // Exchanges every field, cached values and parsed bits included.
-  void ExchangeAll(Mail& other) noexcept;
+  QUORUM_MAIL_LOCAL void ExchangeAll(Mail& other) noexcept;
 
   MailId id_;
   MailId parentId_;

@@ -84,13 +84,13 @@ class QUORUM_MAIL_EXPORT MailFetchPlan {
  private:
   // Throws Strata::IllegalArgumentException, recording the caller's location,
   // when `name` is empty.
-  static void CheckName(const Strata::UniString& name, const char* sourceFile,
+  QUORUM_MAIL_LOCAL static void CheckName(const Strata::UniString& name, const char* sourceFile,
                         unsigned int sourceLine);
 
   // Whether any bit of `mask` is set.
   bool GetFlag(unsigned int mask) const noexcept { return (requestedMailParts_ & mask) != 0; }
   // Sets (true) or clears (false) every bit of `mask`.
-  void SetFlag(unsigned int mask, bool value) noexcept;
+  QUORUM_MAIL_LOCAL void SetFlag(unsigned int mask, bool value) noexcept;
 
   Strata::HashSet<Strata::UniString> requestedBodyParts_;
   unsigned int requestedMailParts_ = 0;

@@ -69,7 +69,7 @@ class QUORUM_MAIL_EXPORT MailboxId {
   friend class Address;
 
   // Parse over units, which may be empty (then false).
-  static bool ParseUnits(std::u16string_view text, MailboxId& id);
+  QUORUM_MAIL_LOCAL static bool ParseUnits(std::u16string_view text, MailboxId& id);
 
   MailboxNamespace namespace_;
   MailboxName name_;

@@ -54,9 +54,9 @@ class QUORUM_MAIL_EXPORT MailboxName : private internal::TextIdentifier {
  private:
   struct Checked {};
   // For text already known to satisfy the rule.
-  MailboxName(const Strata::UniString& name, Checked);
+  QUORUM_MAIL_LOCAL MailboxName(const Strata::UniString& name, Checked);
 
-  void CheckName(const Strata::UniString& name, const char* sourceFile,
+  QUORUM_MAIL_LOCAL void CheckName(const Strata::UniString& name, const char* sourceFile,
                  unsigned int sourceLine) const;
 };
 

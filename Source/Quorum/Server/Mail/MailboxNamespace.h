@@ -76,9 +76,9 @@ class QUORUM_MAIL_EXPORT MailboxNamespace : private internal::TextIdentifier {
  private:
   struct Unchecked {};
   // Takes a non-empty text as given.
-  MailboxNamespace(const Strata::UniString& name, Unchecked);
+  QUORUM_MAIL_LOCAL MailboxNamespace(const Strata::UniString& name, Unchecked);
 
-  void CheckName(const Strata::UniString& name, const char* sourceFile,
+  QUORUM_MAIL_LOCAL void CheckName(const Strata::UniString& name, const char* sourceFile,
                  unsigned int sourceLine) const;
 };
 

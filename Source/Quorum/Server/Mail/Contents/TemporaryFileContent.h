@@ -57,7 +57,7 @@ class QUORUM_MAIL_EXPORT TemporaryFileContent : public BodyPartContent {
   friend class TemporaryFileOBinaryChannel;
   struct Record;
 
-  explicit TemporaryFileContent(Strata::Ref<Record> record) noexcept;
+  QUORUM_MAIL_LOCAL explicit TemporaryFileContent(Strata::Ref<Record> record) noexcept;
 
   Strata::Ref<Record> record_;
 };
