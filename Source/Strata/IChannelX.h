@@ -42,7 +42,8 @@ class STRATA_EXPORT IChannelX {
   STRATA_LOCAL void ReadExactly(unsigned char* data, unsigned int count, const char* what);
   // The next `count` bytes: where the channel holds them, or else read into
   // `buffer`.
-  STRATA_LOCAL const unsigned char* ReadBytes(unsigned char* buffer, unsigned int count, const char* what);
+  STRATA_LOCAL const unsigned char* ReadBytes(unsigned char* buffer, unsigned int count,
+                                              const char* what);
 
   IBinaryChannel* channel_;
 };

@@ -49,7 +49,8 @@ class STRATA_EXPORT MemoryOBinaryChannel : public OBinaryChannel {
   STRATA_LOCAL unsigned long long CapacityFor(unsigned int count) const;
   // Moves the bytes to a buffer of `capacity` bytes and then appends `count`
   // bytes from `data`, which may point into the old buffer.
-  STRATA_LOCAL void Regrow(unsigned long long capacity, const unsigned char* data, unsigned int count);
+  STRATA_LOCAL void Regrow(unsigned long long capacity, const unsigned char* data,
+                           unsigned int count);
 
   std::unique_ptr<unsigned char[]> buffer_;
   unsigned int size_ = 0;

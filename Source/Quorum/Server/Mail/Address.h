@@ -71,7 +71,8 @@ class QUORUM_MAIL_EXPORT Address {
   QUORUM_MAIL_LOCAL void AppendTo(Strata::UniString& out) const;
   // Scans one address at `position` of `text`. On success stores it in `address`, moves
   // `position` just past its '>' and returns true; otherwise touches neither.
-  QUORUM_MAIL_LOCAL static bool Scan(const Strata::UniString& text, unsigned int& position, Address& address);
+  QUORUM_MAIL_LOCAL static bool Scan(const Strata::UniString& text, unsigned int& position,
+                                     Address& address);
 
   MailboxId mailboxId_;
   Strata::UniString personal_;

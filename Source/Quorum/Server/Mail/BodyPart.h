@@ -184,7 +184,8 @@ class QUORUM_MAIL_EXPORT BodyPart {
   // they are current.
   QUORUM_MAIL_LOCAL void ParseContentDisposition();
   // Sets "Content-Disposition" (in its place) from the two values.
-  QUORUM_MAIL_LOCAL void WriteContentDisposition(const Disposition& disposition, const Strata::UniString& fileName);
+  QUORUM_MAIL_LOCAL void WriteContentDisposition(const Disposition& disposition,
+                                                 const Strata::UniString& fileName);
   // Whether a change of the header `name` is undone at once: it is
   // "Content-Size" (any case) and a content is present.
   QUORUM_MAIL_LOCAL bool KeepsContentSize(const Strata::UniString& name) const noexcept;

@@ -50,7 +50,7 @@ class QUORUM_MAIL_EXPORT Header : private internal::NamedValue {
   // Throws InvalidHeaderNameException, recording the given location, when
   // `name` holds a character a header name may not hold.
   QUORUM_MAIL_LOCAL void CheckName(const Strata::UniString& name, const char* sourceFile,
-                 unsigned int sourceLine) const;
+                                   unsigned int sourceLine) const;
 };
 
 }  // namespace Quorum::Server::Mail

@@ -225,10 +225,10 @@ class QUORUM_MAIL_EXPORT Mail {
  private:
   // The shared steps of the setters of the address lists and the dates;
   // `bit` is the parsed bit of the header `name`.
-  QUORUM_MAIL_LOCAL void SetAddressList(const Strata::UniString& name, unsigned char bit, const AddressList& cache,
-                      const AddressList& list);
-  QUORUM_MAIL_LOCAL void SetDate(const Strata::UniString& name, unsigned char bit, const Date& cache,
-               const Date& date);
+  QUORUM_MAIL_LOCAL void SetAddressList(const Strata::UniString& name, unsigned char bit,
+                                        const AddressList& cache, const AddressList& list);
+  QUORUM_MAIL_LOCAL void SetDate(const Strata::UniString& name, unsigned char bit,
+                                 const Date& cache, const Date& date);
   QUORUM_MAIL_LOCAL void SetMailFlag(const Strata::UniString& name, bool value);
   // Exchanges every field, cached values and parsed bits included.
   QUORUM_MAIL_LOCAL void ExchangeAll(Mail& other) noexcept;

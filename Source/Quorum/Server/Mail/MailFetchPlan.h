@@ -85,7 +85,7 @@ class QUORUM_MAIL_EXPORT MailFetchPlan {
   // Throws Strata::IllegalArgumentException, recording the caller's location,
   // when `name` is empty.
   QUORUM_MAIL_LOCAL static void CheckName(const Strata::UniString& name, const char* sourceFile,
-                        unsigned int sourceLine);
+                                          unsigned int sourceLine);
 
   // Whether any bit of `mask` is set.
   bool GetFlag(unsigned int mask) const noexcept { return (requestedMailParts_ & mask) != 0; }

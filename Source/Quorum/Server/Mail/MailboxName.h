@@ -57,7 +57,7 @@ class QUORUM_MAIL_EXPORT MailboxName : private internal::TextIdentifier {
   QUORUM_MAIL_LOCAL MailboxName(const Strata::UniString& name, Checked);
 
   QUORUM_MAIL_LOCAL void CheckName(const Strata::UniString& name, const char* sourceFile,
-                 unsigned int sourceLine) const;
+                                   unsigned int sourceLine) const;
 };
 
 }  // namespace Quorum::Server::Mail

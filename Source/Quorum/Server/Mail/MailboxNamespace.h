@@ -79,7 +79,7 @@ class QUORUM_MAIL_EXPORT MailboxNamespace : private internal::TextIdentifier {
   QUORUM_MAIL_LOCAL MailboxNamespace(const Strata::UniString& name, Unchecked);
 
   QUORUM_MAIL_LOCAL void CheckName(const Strata::UniString& name, const char* sourceFile,
-                 unsigned int sourceLine) const;
+                                   unsigned int sourceLine) const;
 };
 
 }  // namespace Quorum::Server::Mail

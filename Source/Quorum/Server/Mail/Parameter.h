@@ -62,12 +62,13 @@ class QUORUM_MAIL_EXPORT Parameter : private internal::NamedValue {
   // Scans name="value" at `position`: on success stores the parameter, moves
   // `position` just past the closing quotation mark and returns true; on
   // failure touches neither.
-  QUORUM_MAIL_LOCAL static bool Scan(const Strata::UniString& text, unsigned int& position, Parameter& parameter);
+  QUORUM_MAIL_LOCAL static bool Scan(const Strata::UniString& text, unsigned int& position,
+                                     Parameter& parameter);
 
   // Throws InvalidParameterNameException, recording the given location, when
   // `name` holds a character a parameter name may not hold.
   QUORUM_MAIL_LOCAL void CheckName(const Strata::UniString& name, const char* sourceFile,
-                 unsigned int sourceLine) const;
+                                   unsigned int sourceLine) const;
 };
 
 }  // namespace Quorum::Server::Mail
