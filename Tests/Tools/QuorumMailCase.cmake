@@ -35,8 +35,9 @@ endif()
 
 set(arguments ${ACTION})
 if(NOT ACTION STREQUAL "headers")
-  list(APPEND arguments --type ${type} ${all})
+  list(APPEND arguments --type ${type})
 endif()
+list(APPEND arguments ${all})
 # Run from the data folder so that messages name the file as the case does.
 execute_process(COMMAND "${TOOL}" ${arguments} "${CASE}.bin"
   WORKING_DIRECTORY "${DATA}" OUTPUT_VARIABLE output ERROR_VARIABLE errors RESULT_VARIABLE status)

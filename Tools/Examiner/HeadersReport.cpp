@@ -1,6 +1,8 @@
 #include "HeadersReport.h"
 
+#include <cstdint>
 #include <functional>
+#include <string>
 
 #include "Quorum/Server/Mail/Mail.h"
 #include "Quorum/Server/Mail/MailHeaders.h"
@@ -19,22 +21,21 @@ struct TypedHeader {
   std::function<Strata::UniString(Mail&)> show;
 };
 
-}  // namespace
-
-bool RenderHeaders(Source& source, std::ostream& out, std::ostream& errors) {
-  Mail mail;
+// Reads the next mail from the source; false, with the library's message
+// printed after `prefix`, when the bytes there are not a mail.
+bool ReadMail(Source& source, Mail& mail, std::ostream& errors, const std::string& prefix) {
   try {
     Strata::IChannelX channel(source);
     mail.Read(channel);
+    return true;
   } catch (const Strata::StrataException& e) {
-    errors << "error: " << e.what() << '\n';
+    errors << "error: " << prefix << e.what() << '\n';
     return false;
   }
-  if (const std::uint64_t left = source.GetRemaining(); left != 0) {
-    errors << "error: " << left << (left == 1 ? " trailing byte" : " trailing bytes")
-           << " after the mail\n";
-    return false;
-  }
+}
+
+// Prints the id and the typed headers; false when one does not parse.
+bool PrintTypedHeaders(Mail& mail, std::ostream& out) {
   const TypedHeader typed[] = {
       {MailHeaders::From, [](Mail& m) { return m.GetFrom().ToString(); }},
       {MailHeaders::To, [](Mail& m) { return m.GetTo().ToString(); }},
@@ -59,6 +60,33 @@ bool RenderHeaders(Source& source, std::ostream& out, std::ostream& errors) {
       out << "does not parse: " << e.what() << '\n';
       parsed = false;
     }
+  }
+  return parsed;
+}
+
+}  // namespace
+
+bool RenderHeaders(Source& source, std::ostream& out, std::ostream& errors) {
+  Mail mail;
+  if (!ReadMail(source, mail, errors, "")) return false;
+  if (const std::uint64_t left = source.GetRemaining(); left != 0) {
+    errors << "error: " << left << (left == 1 ? " trailing byte" : " trailing bytes")
+           << " after the mail\n";
+    return false;
+  }
+  return PrintTypedHeaders(mail, out);
+}
+
+bool RenderAllHeaders(Source& source, std::ostream& out, std::ostream& errors) {
+  bool parsed = true;
+  for (std::uint64_t index = 1; source.GetRemaining() != 0; ++index) {
+    const std::uint64_t offset = source.GetPosition();
+    Mail mail;
+    const std::string where =
+        "offset " + std::to_string(offset) + ": mail " + std::to_string(index) + ": ";
+    if (!ReadMail(source, mail, errors, where)) return false;
+    out << "mail " << index << ", offset " << offset << '\n';
+    parsed = PrintTypedHeaders(mail, out) && parsed;
   }
   return parsed;
 }

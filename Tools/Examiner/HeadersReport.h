@@ -14,4 +14,10 @@ namespace Quorum::Tools::Examiner {
 // `errors`, nothing to `out`) or when a typed header does not parse.
 bool RenderHeaders(Source& source, std::ostream& out, std::ostream& errors);
 
+// The same for mails one after another: each is printed after a line
+// "mail <n>, offset <byte>" as soon as it is read, so memory holds one mail
+// at a time. A mail that does not read ends the walk with
+// "error: offset <byte>: mail <n>: <message>"; no bytes at all is no mails.
+bool RenderAllHeaders(Source& source, std::ostream& out, std::ostream& errors);
+
 }  // namespace Quorum::Tools::Examiner

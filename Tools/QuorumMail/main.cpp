@@ -161,7 +161,9 @@ int Make(const Options& options) {
 
 int Headers(const Options& options) {
   const auto source = Examiner::Source::Open(options.path);
-  return Examiner::RenderHeaders(*source, std::cout, Errors()) ? 0 : DataFailure;
+  const bool parsed = options.all ? Examiner::RenderAllHeaders(*source, std::cout, Errors())
+                                  : Examiner::RenderHeaders(*source, std::cout, Errors());
+  return parsed ? 0 : DataFailure;
 }
 
 int Run(int argc, char** argv) {
@@ -205,6 +207,7 @@ int Run(int argc, char** argv) {
                    "Where to write the channel form (- for standard output)")
       ->required();
   CLI::App* headers = app.add_subcommand("headers", "Print a mail's typed headers as parsed");
+  addAll(headers, "Print the typed headers of every mail of a sequence");
   headers->add_option("file", options.path, "The mail's channel form, or - for standard input")
       ->required();
 
