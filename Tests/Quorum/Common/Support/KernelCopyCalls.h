@@ -2,6 +2,8 @@
 // C library's copy_file_range and sendfile with versions that count their
 // calls and fail on request, and otherwise make the same system calls. The
 // library calls them through the dynamic linker, so its copies are seen too.
+// open is replaced as well, so that a test can refuse unnamed files
+// (O_TMPFILE) as a file system without them does.
 #pragma once
 
 #include <cstddef>
@@ -22,6 +24,9 @@ struct Script {
   int failCount = 0;
   // When not 0, each call moves at most this many bytes.
   std::size_t piece = 0;
+  // Opens of an unnamed file, and the errno they fail with when not 0.
+  int openUnnamed = 0;
+  int openUnnamedError = 0;
 };
 
 // What the replacements do and count; a test sets it up and reads it back.

@@ -104,6 +104,22 @@ TEST(TemporaryFileContent, ACloneHasAFileOfItsOwnFilledInTheKernel) {
   EXPECT_EQ(OpenFilesIn(folder), 2);
 }
 
+TEST(TemporaryFileContent, WithoutUnnamedFilesTheFileIsNamedAndRemovedAtOnce) {
+  TemporaryFolder folder;
+  KernelCopyCalls::Scope refused({.openUnnamedError = EOPNOTSUPP});
+  TemporaryFileContent content{Location(folder.path)};
+  EXPECT_EQ(KernelCopyCalls::script.openUnnamed, 1);  // tried first
+  EXPECT_TRUE(std::filesystem::is_empty(folder.path));
+  WriteContent(content, Pattern(100000));
+  std::unique_ptr<BodyPartContent> clone(content.Clone());
+  EXPECT_EQ(ContentBytes(content), Pattern(100000));
+  EXPECT_TRUE(clone->Equals(content));
+  EXPECT_TRUE(std::filesystem::is_empty(folder.path));
+  EXPECT_EQ(OpenFilesIn(folder), 2);
+  clone.reset();
+  EXPECT_EQ(OpenFilesIn(folder), 1);
+}
+
 TEST(TemporaryFileContent, AFolderThatTakesNoFileIsNamedInTheException) {
   TemporaryFolder folder;
   const auto refusal = [](const Location& location) {
