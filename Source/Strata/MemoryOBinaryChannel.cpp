@@ -15,7 +15,9 @@ unsigned long long MemoryOBinaryChannel::CapacityFor(unsigned int count) const {
   constexpr unsigned long long kLimit = std::numeric_limits<unsigned int>::max();
   const unsigned long long needed = static_cast<unsigned long long>(size_) + count;
   if (needed > kLimit) STRATA_THROW(IOException, "Failed to write: buffer is full.");
-  unsigned long long grown = capacity_ < 64 ? 64 : 2ull * capacity_;
+  // A channel usually collects a whole value: starting at a page saves the
+  // several small regrowths (each an allocation and a copy) on the way there.
+  unsigned long long grown = capacity_ < kFirstCapacity ? kFirstCapacity : 2ull * capacity_;
   if (grown < needed) grown = needed;
   return grown > kLimit ? kLimit : grown;
 }

@@ -9,11 +9,15 @@ namespace Strata {
 
 /// Collects the bytes written to it in a buffer of its own.
 ///
-/// The buffer grows geometrically (or at once to what ReserveMore
-/// announces; new room is never zero-filled). Writing after Close throws
+/// The buffer grows geometrically from kFirstCapacity bytes (or at once to
+/// what ReserveMore announces; new room is never zero-filled). Writing after Close throws
 /// IOException. Not thread-safe.
 class STRATA_EXPORT MemoryOBinaryChannel : public OBinaryChannel {
  public:
+  /// The size of the buffer the first write makes, unless ReserveMore
+  /// announced another.
+  static constexpr unsigned int kFirstCapacity = 4096;
+
   /// An open channel with no bytes and no buffer.
   MemoryOBinaryChannel();
   ~MemoryOBinaryChannel() override;

@@ -5,6 +5,10 @@
 #include <cstring>
 #include <limits>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "Strata/IllegalArgumentException.h"
 #include "Strata/Throw.h"
 
@@ -19,9 +23,21 @@ void PutBigEndian(std::uint32_t value, unsigned char* out) noexcept {
   out[3] = static_cast<unsigned char>(value);
 }
 
-// Each unit as two big-endian bytes at `out`, in a loop compilers vectorise.
+// Each unit as two big-endian bytes at `out`: with SSE2 eight units a step
+// (compilers vectorise the plain loop only behind an overlap check, which
+// costs more than it saves on texts of a few dozen units).
 void PutUnits(std::u16string_view units, unsigned char* out) noexcept {
-  for (std::size_t i = 0; i < units.size(); ++i) {
+  std::size_t i = 0;
+  if constexpr (std::endian::native == std::endian::little) {
+#if defined(__SSE2__)
+    for (; units.size() - i >= 8; i += 8) {
+      const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(units.data() + i));
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 2 * i),
+                       _mm_or_si128(_mm_slli_epi16(v, 8), _mm_srli_epi16(v, 8)));
+    }
+#endif
+  }
+  for (; i < units.size(); ++i) {
     const auto unit = static_cast<std::uint16_t>(units[i]);
     const std::uint16_t bytes = std::endian::native == std::endian::little
                                     ? static_cast<std::uint16_t>((unit << 8) | (unit >> 8))

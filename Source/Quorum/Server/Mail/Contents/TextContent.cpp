@@ -8,6 +8,10 @@
 #include <string>
 #include <string_view>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "Quorum/Common/IO/NullIBinaryChannel.h"
 #include "Quorum/Server/Mail/Contents/Internal/TextBytes.h"
 #include "Strata/IOException.h"
@@ -87,13 +91,24 @@ class TextContentIBinaryChannel : public Strata::IBinaryChannel {
   }
 
   // Copies the units below 0x80 from position_ on, at most `most`, each as
-  // its byte; returns how many. Whole blocks go first, in a form compilers
-  // vectorise.
+  // its byte; returns how many. Whole blocks of 16 go first: with SSE2 two
+  // loads, a test and one narrowing store each, else tested a word at a time.
   unsigned int CopyAscii(std::u16string_view units, unsigned char* out, unsigned int most) {
     constexpr std::size_t kBlock = 16;
     const std::size_t count = std::min<std::size_t>(most, units.size() - position_);
     const char16_t* from = units.data() + position_;
     std::size_t i = 0;
+#if defined(__SSE2__)
+    const __m128i high = _mm_set1_epi16(static_cast<short>(0xFF80));
+    for (; count - i >= kBlock; i += kBlock) {
+      const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i));
+      const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i + 8));
+      const __m128i above = _mm_and_si128(_mm_or_si128(low, next), high);
+      if (_mm_movemask_epi8(_mm_cmpeq_epi16(above, _mm_setzero_si128())) != 0xFFFF) break;
+      // Every unit is below 0x80, so the saturating pack keeps each whole.
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_packus_epi16(low, next));
+    }
+#else
     for (; count - i >= kBlock; i += kBlock) {
       // A copy of the block, which the stores below cannot change, tested
       // a word at a time.
@@ -106,6 +121,7 @@ class TextContentIBinaryChannel : public Strata::IBinaryChannel {
       if ((any & 0xFF80FF80FF80FF80ull) != 0) break;
       for (std::size_t k = 0; k < kBlock; ++k) out[i + k] = static_cast<unsigned char>(block[k]);
     }
+#endif
     for (; i < count && from[i] < 0x80; ++i) out[i] = static_cast<unsigned char>(from[i]);
     position_ += i;
     return static_cast<unsigned int>(i);
@@ -192,7 +208,15 @@ class TextContentOBinaryChannel : public Strata::MemoryOBinaryChannel {
   static void Decode(TextContent::Record& record, std::unique_ptr<unsigned char[]> bytes,
                      unsigned int count) {
     internal::DecodedText decoded = internal::DecodeText(bytes.get(), count, record.charset);
-    if (decoded.exact) bytes.reset();
+    if (decoded.exact) {
+      bytes.reset();
+    } else if (count != 0 && count < Strata::MemoryOBinaryChannel::kFirstCapacity) {
+      // Kept for good: a few bytes do not hold on to the channel's first
+      // buffer.
+      auto exact = std::make_unique_for_overwrite<unsigned char[]>(count);
+      std::memcpy(exact.get(), bytes.get(), count);
+      bytes.swap(exact);
+    }
     record.text.Swap(decoded.text);
     record.size = count;
     record.bytes.swap(bytes);
