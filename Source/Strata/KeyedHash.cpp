@@ -8,6 +8,8 @@
 #include <cstring>
 #include <ctime>
 
+#include "Strata/Internal/AsciiBlocks.h"
+
 namespace Strata {
 namespace {
 
@@ -102,24 +104,64 @@ struct SipState {
   }
 };
 
+// SipHash over the little-endian words `words` gives: Whole(i) for the eight
+// bytes at i, for each whole word, then Tail(whole), the bytes after them.
 // Inlined where the rounds are constants, so that the compiler unrolls them.
-inline std::uint64_t SipHash(std::uint64_t k0, std::uint64_t k1, const unsigned char* bytes,
-                             std::size_t size, int compressionRounds, int finalRounds) noexcept {
+template <typename Words>
+inline std::uint64_t SipHash(std::uint64_t k0, std::uint64_t k1, std::size_t size, Words& words,
+                             int compressionRounds, int finalRounds) noexcept {
   SipState state{k0 ^ 0x736f6d6570736575ull, k1 ^ 0x646f72616e646f6dull, k0 ^ 0x6c7967656e657261ull,
                  k1 ^ 0x7465646279746573ull};
   const std::size_t whole = size - size % 8;
-  for (std::size_t i = 0; i < whole; i += 8) {
-    std::uint64_t word;
-    std::memcpy(&word, bytes + i, 8);
-    if constexpr (std::endian::native == std::endian::big) word = LoadLittleEndian(bytes + i, 8);
-    state.Absorb(word, compressionRounds);
-  }
-  const std::uint64_t last =
-      (static_cast<std::uint64_t>(size) << 56) | LoadTail(bytes, size, whole);
+  for (std::size_t i = 0; i < whole; i += 8) state.Absorb(words.Whole(i), compressionRounds);
+  const std::uint64_t last = (static_cast<std::uint64_t>(size) << 56) | words.Tail(whole);
   state.Absorb(last, compressionRounds);
   state.v2 ^= 0xff;
   for (int r = 0; r < finalRounds; ++r) state.Round();
   return state.v0 ^ state.v1 ^ state.v2 ^ state.v3;
+}
+
+// The words of a message of bytes.
+struct ByteWords {
+  const unsigned char* bytes;
+  std::size_t size;
+
+  std::uint64_t Whole(std::size_t i) const noexcept {
+    if constexpr (std::endian::native == std::endian::big) return LoadLittleEndian(bytes + i, 8);
+    std::uint64_t word;
+    std::memcpy(&word, bytes + i, 8);
+    return word;
+  }
+  std::uint64_t Tail(std::size_t whole) const noexcept { return LoadTail(bytes, size, whole); }
+};
+
+// The words of UTF-16 units lower-cased as ASCII, on a little-endian machine,
+// where a word is four whole units; `ascii` ends false when a unit is not.
+struct LowerAsciiWords {
+  const char16_t* units;
+  std::size_t count;
+  bool ascii = true;
+
+  std::uint64_t Lower(std::uint64_t block) noexcept {
+    ascii = ascii && internal::IsAsciiBlock(block);
+    return internal::LowerAsciiBlock(block);
+  }
+  std::uint64_t Whole(std::size_t i) noexcept { return Lower(internal::LoadBlock(units + i / 2)); }
+  // As LoadTail does: with a word before them, the last four units at once.
+  std::uint64_t Tail(std::size_t whole) noexcept {
+    const std::size_t tail = 2 * count - whole;
+    if (tail == 0) return 0;
+    if (count >= 4) return Lower(internal::LoadBlock(units + count - 4)) >> (8 * (8 - tail));
+    std::uint64_t block = 0;
+    std::memcpy(&block, units + whole / 2, tail);
+    return Lower(block);
+  }
+};
+
+inline std::uint64_t SipHash(std::uint64_t k0, std::uint64_t k1, const unsigned char* bytes,
+                             std::size_t size, int compressionRounds, int finalRounds) noexcept {
+  ByteWords words{bytes, size};
+  return SipHash(k0, k1, size, words, compressionRounds, finalRounds);
 }
 
 }  // namespace
@@ -133,6 +175,16 @@ std::uint64_t KeyedHash::Of(std::uint64_t k0, std::uint64_t k1, const void* data
                             int compressionRounds, int finalRounds) noexcept {
   return SipHash(k0, k1, static_cast<const unsigned char*>(data), size, compressionRounds,
                  finalRounds);
+}
+
+bool KeyedHash::OfLowerCaseAscii(std::u16string_view units, std::uint64_t& hash) noexcept {
+  if constexpr (std::endian::native != std::endian::little) return false;
+  LowerAsciiWords words{units.data(), units.size()};
+  const ProcessKey& key = GetProcessKey();
+  const std::uint64_t result = SipHash(key.k0, key.k1, 2 * units.size(), words, 1, 3);
+  if (!words.ascii) return false;
+  hash = result;
+  return true;
 }
 
 }  // namespace Strata

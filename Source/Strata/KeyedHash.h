@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 #include "Strata/Export.h"
 
@@ -23,6 +24,12 @@ class STRATA_EXPORT KeyedHash {
  public:
   /// The hash of `size` bytes at `data` under the process key.
   static std::uint64_t Of(const void* data, std::size_t size) noexcept;
+
+  /// Of() of the UTF-16 units with 'A' to 'Z' lowered, as their bytes lie in
+  /// memory, computed without a lowered copy: true, with `hash` set, when
+  /// every unit is below 0x80; false, `hash` untouched, otherwise (or on a
+  /// big-endian machine), when the caller lowers a copy itself.
+  static bool OfLowerCaseAscii(std::u16string_view units, std::uint64_t& hash) noexcept;
 
   /// The hash under a given key (k0, k1 as little-endian halves of the key).
   /// `compressionRounds` and `finalRounds` are 1 and 3 for SipHash-1-3, 2

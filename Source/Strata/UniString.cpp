@@ -9,6 +9,8 @@
 #include <cstring>
 #include <new>
 
+#include "Strata/Internal/AsciiBlocks.h"
+
 namespace Strata {
 namespace {
 
@@ -106,34 +108,10 @@ constexpr char16_t LowerAscii(char16_t unit) noexcept {
   return static_cast<char16_t>(unit + (static_cast<char16_t>(unit - u'A') < 26 ? 32 : 0));
 }
 
-// Blocks of four units in one 64-bit word, for the ASCII fast paths. Lanes
-// are whole units whatever the byte order, and nothing below carries from
-// one lane into the next.
-constexpr std::uint64_t kLanes = 0x0001000100010001ull;
-
-std::uint64_t LoadBlock(const char16_t* units) noexcept {
-  std::uint64_t block;
-  std::memcpy(&block, units, sizeof block);
-  return block;
-}
-
-void StoreBlock(char16_t* units, std::uint64_t block) noexcept {
-  std::memcpy(units, &block, sizeof block);
-}
-
-// True when all four units are below 0x80.
-constexpr bool IsAsciiBlock(std::uint64_t block) noexcept {
-  return (block & (kLanes * 0xFF80)) == 0;
-}
-
-// LowerAscii of four units below 0x80 at once. A unit plus 0x3F reaches
-// 0x80 exactly from 'A' on, and plus 0x25 exactly from '[' on, so bit 7 of
-// `upper` marks 'A' to 'Z'; shifted to bit 5 it is the 0x20 to add.
-constexpr std::uint64_t LowerAsciiBlock(std::uint64_t block) noexcept {
-  const std::uint64_t upper =
-      (block + kLanes * (0x80 - u'A')) & ~(block + kLanes * (0x80 - u'Z' - 1)) & (kLanes * 0x80);
-  return block | (upper >> 2);
-}
+using internal::IsAsciiBlock;
+using internal::LoadBlock;
+using internal::LowerAsciiBlock;
+using internal::StoreBlock;
 
 // What the step over one block of four units found.
 enum class BlockStep { Next, NotAscii, Mismatch };

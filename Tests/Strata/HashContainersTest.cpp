@@ -132,6 +132,34 @@ TEST(KeyedHash, MatchesTheSipHashTestVectors) {
   EXPECT_EQ(Strata::KeyedHash::Of(message, 15), Strata::KeyedHash::Of(message, 15));
 }
 
+TEST(KeyedHash, HashesAsciiAsItsLowerCaseWithoutACopy) {
+  // Every length up to 40 (whole words, and tails of 1 to 3 units with and
+  // without a word before them), with the characters around 'A'-'Z' and
+  // 'a'-'z', where a lane-wise lowering could go wrong.
+  const std::u16string alphabet = u"@AZ[`az{Xx-_09~ \x7F\x01";
+  std::u16string text;
+  for (std::size_t length = 0; length <= 40; ++length) {
+    std::u16string lower = text;
+    for (char16_t& unit : lower) {
+      if (unit >= u'A' && unit <= u'Z') unit = static_cast<char16_t>(unit + 32);
+    }
+    std::uint64_t hash = 0;
+    ASSERT_TRUE(Strata::KeyedHash::OfLowerCaseAscii(text, hash)) << length;
+    EXPECT_EQ(hash, Strata::KeyedHash::Of(lower.data(), 2 * lower.size())) << length;
+    // One unit of 0x80 or above anywhere: refused, the hash untouched.
+    for (std::size_t at = 0; at < text.size(); ++at) {
+      for (const char16_t other : {u'\x80', u'\xC4', u'\x100', u'\xD83D', u'\xFFFF'}) {
+        std::u16string wide = text;
+        wide[at] = other;
+        std::uint64_t untouched = 7;
+        ASSERT_FALSE(Strata::KeyedHash::OfLowerCaseAscii(wide, untouched)) << length << ' ' << at;
+        EXPECT_EQ(untouched, 7u);
+      }
+    }
+    text.push_back(alphabet[(length * 7) % alphabet.size()]);
+  }
+}
+
 TEST(HashTable, NamesWithOneStableHashTakeShortProbePaths) {
   const std::vector<UniString> names = CollidingTexts(12);
   HashTable<UniString, int> table;

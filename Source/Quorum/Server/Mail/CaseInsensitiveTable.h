@@ -28,6 +28,7 @@
 #include "Strata/HashTable.h"
 #include "Strata/IChannelX.h"
 #include "Strata/IllegalArgumentException.h"
+#include "Strata/KeyedHash.h"
 #include "Strata/OChannelX.h"
 #include "Strata/OutOfMemoryException.h"
 #include "Strata/Throw.h"
@@ -254,6 +255,15 @@ class CaseInsensitiveTable {
 
   std::uint32_t Locate(const Strata::UniString& name) const {
     if (IsEmpty()) return kNone;
+    // An ASCII name, the usual case, is hashed as its lower case without
+    // building it, and a name spelt otherwise than stored compares folding
+    // both sides, which is the same test for it.
+    if (std::uint64_t hash; Strata::KeyedHash::OfLowerCaseAscii(name.GetUnits(), hash)) {
+      return index_.Find(static_cast<std::uint32_t>(hash), [&](std::uint32_t position) {
+        const Strata::UniString& stored = items_[position].GetName();
+        return stored == name || stored.IsEqual(name, Strata::CaseSensitivity::Insensitive);
+      });
+    }
     const FoldedName key(name);
     // A name spelt as stored, the usual case, matches without folding.
     return index_.Find(Strata::PlaceOf(key.Get()), [&](std::uint32_t position) {
