@@ -4,9 +4,11 @@
 // replace in place; removal moves the last item into the hole). The key is
 // not kept beside the item: an item is placed by the keyed hash of its
 // lower-cased name (Strata::PlaceOf, as a HashTable places that key), and a
-// look-up compares each candidate's name, lower-cased on the fly, with the
-// name looked up, lower-cased once. Look-ups allocate nothing for names of
-// up to FoldedName::kInlineLength units.
+// look-up compares each candidate's name with the name looked up, both
+// lower-cased on the fly. An ASCII name is hashed as its lower case without
+// building it; any other is lower-cased once, on the stack up to
+// FoldedName::kInlineLength units, so look-ups allocate nothing for such
+// names.
 //
 // `Item` needs GetName(), IsValid(), ToString(), operator==,
 // Write(OChannelX&) const and Read(IChannelX&). The plain operations check
@@ -81,13 +83,11 @@ class CaseInsensitiveTable {
   template <typename Stored>
   requires std::same_as<std::remove_cvref_t<Stored>, Item>
   void Store(Stored&& item) {
-    const FoldedName key(item.GetName());
-    const std::uint32_t hash = Strata::PlaceOf(key.Get());
-    const std::uint32_t position = Locate(key.Get(), hash);
-    if (position != kNone) {
-      items_[position] = std::forward<Stored>(item);
+    const Place place = PlaceName(item.GetName());
+    if (place.position != kNone) {
+      items_[place.position] = std::forward<Stored>(item);
     } else {
-      Append(Item(std::forward<Stored>(item)), hash);
+      Append(Item(std::forward<Stored>(item)), place.hash);
     }
   }
 
@@ -95,11 +95,10 @@ class CaseInsensitiveTable {
   // and appends `item` at the end. The room is made first, so a failure
   // leaves the table as it was.
   void StoreLast(Item&& item) {
-    const FoldedName key(item.GetName());
-    const std::uint32_t hash = Strata::PlaceOf(key.Get());
+    const Place place = PlaceName(item.GetName());
     Reserve(GetSize() + 1);
-    RemoveAt(Locate(key.Get(), hash));
-    Append(std::move(item), hash);
+    RemoveAt(place.position);
+    Append(std::move(item), place.hash);
   }
 
   const Item* Find(const Strata::UniString& name) const { return ItemAt(Locate(name)); }
@@ -191,9 +190,8 @@ class CaseInsensitiveTable {
     const unsigned int before = GetSize();
     try {
       for (const Item& item : other.items_) {
-        const FoldedName key(item.GetName());
-        const std::uint32_t hash = Strata::PlaceOf(key.Get());
-        if (Locate(key.Get(), hash) == kNone) Append(Item(item), hash);
+        const Place place = PlaceName(item.GetName());
+        if (place.position == kNone) Append(Item(item), place.hash);
       }
     } catch (...) {
       while (GetSize() > before) RemoveAt(GetSize() - 1);
@@ -253,30 +251,34 @@ class CaseInsensitiveTable {
  private:
   static constexpr std::uint32_t kNone = Strata::HashIndex::kNone;
 
-  std::uint32_t Locate(const Strata::UniString& name) const {
-    if (IsEmpty()) return kNone;
-    // An ASCII name, the usual case, is hashed as its lower case without
-    // building it, and a name spelt otherwise than stored compares folding
-    // both sides, which is the same test for it.
-    if (std::uint64_t hash; Strata::KeyedHash::OfLowerCaseAscii(name.GetUnits(), hash)) {
-      return index_.Find(static_cast<std::uint32_t>(hash), [&](std::uint32_t position) {
-        const Strata::UniString& stored = items_[position].GetName();
-        return stored == name || stored.IsEqual(name, Strata::CaseSensitivity::Insensitive);
-      });
+  // Where the item named `name` goes: the keyed hash of the name in lower
+  // case, and the position of the item stored under it (kNone when none).
+  struct Place {
+    std::uint32_t hash;
+    std::uint32_t position;
+  };
+  Place PlaceName(const Strata::UniString& name) const {
+    // A name spelt as stored, the usual case, matches without folding. An
+    // ASCII name is hashed as its lower case without building it, and a
+    // name spelt otherwise is compared folding both sides, which is the
+    // same test for it.
+    if (std::uint64_t ascii; Strata::KeyedHash::OfLowerCaseAscii(name.GetUnits(), ascii)) {
+      const auto hash = static_cast<std::uint32_t>(ascii);
+      return {hash, index_.Find(hash, [&](std::uint32_t position) {
+                const Strata::UniString& stored = items_[position].GetName();
+                return stored == name || stored.IsEqual(name, Strata::CaseSensitivity::Insensitive);
+              })};
     }
     const FoldedName key(name);
-    // A name spelt as stored, the usual case, matches without folding.
-    return index_.Find(Strata::PlaceOf(key.Get()), [&](std::uint32_t position) {
-      const Strata::UniString& stored = items_[position].GetName();
-      return stored == name || Strata::UniString::LowerCaseEquals(stored.GetUnits(), key.Get());
-    });
+    const std::uint32_t hash = Strata::PlaceOf(key.Get());
+    return {hash, index_.Find(hash, [&](std::uint32_t position) {
+              const Strata::UniString& stored = items_[position].GetName();
+              return stored == name ||
+                     Strata::UniString::LowerCaseEquals(stored.GetUnits(), key.Get());
+            })};
   }
-  // The position of the item whose lower-cased name is `key`, whose keyed
-  // hash is `hash`, or kNone.
-  std::uint32_t Locate(std::u16string_view key, std::uint32_t hash) const {
-    return index_.Find(hash, [&](std::uint32_t position) {
-      return Strata::UniString::LowerCaseEquals(items_[position].GetName().GetUnits(), key);
-    });
+  std::uint32_t Locate(const Strata::UniString& name) const {
+    return IsEmpty() ? kNone : PlaceName(name).position;
   }
 
   const Item* ItemAt(std::uint32_t position) const noexcept {
