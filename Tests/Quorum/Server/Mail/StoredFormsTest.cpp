@@ -3,7 +3,6 @@
 // is well formed reads into the library type of its kind and writes back
 // byte for byte; the "all-" files are sequences of that type; the "broken-"
 // ones are refused without a crash.
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -27,12 +26,16 @@ namespace {
 
 using Bytes = std::vector<std::byte>;
 
+Bytes BytesOf(const std::string& text) {
+  Bytes bytes;
+  bytes.reserve(text.size());
+  for (const char c : text) bytes.push_back(static_cast<std::byte>(c));
+  return bytes;
+}
+
 Bytes ReadAll(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
-  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  Bytes bytes(text.size());
-  std::memcpy(bytes.data(), text.data(), text.size());
-  return bytes;
+  return BytesOf({std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()});
 }
 
 // The bytes `bytes` give back after a read and a write as a T, or as a
@@ -44,15 +47,14 @@ Bytes Rewritten(const Bytes& bytes) {
 
 template <typename T>
 Bytes RewrittenSequence(const Bytes& bytes) {
-  std::istringstream in(std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+  std::string text;
+  for (const std::byte byte : bytes) text.push_back(static_cast<char>(byte));
+  std::istringstream in(text);
   Strata::SequenceReader<T> reader(in);
   std::ostringstream out;
   Strata::SequenceWriter<T> writer(out);
   for (T value; reader.Read(value);) writer.Write(value);
-  const std::string text = out.str();
-  Bytes written(text.size());
-  std::memcpy(written.data(), text.data(), text.size());
-  return written;
+  return BytesOf(out.str());
 }
 
 struct Kind {
