@@ -1,8 +1,8 @@
-// A client library that, as many do, specialises std::hash and
-// fmt::formatter, and declares operator<<, for every type of a concept of its
-// own, a concept that the values of this library meet too. This file
-// compiles only while this library specialises them, and declares its
-// operator<<, for its own types alone.
+// A client library that, as many do, defines std::hash and fmt::formatter,
+// and declares operator<<, for every type of a concept of its own, a concept
+// that the values of this library meet too. This file compiles only while
+// this library defines them, and declares its operator<<, for its own types
+// alone.
 #include <gtest/gtest.h>
 
 #include <concepts>
@@ -107,7 +107,7 @@ static_assert(kStreamedByTheLibrary<Strata::UniString, Conduit::Location, Addres
 
 }  // namespace
 
-TEST(ClientSpecialisations, LiveBesideTheLibrarysOwn) {
+TEST(ClientTemplates, LiveBesideTheLibrarysOwn) {
   EXPECT_EQ(std::hash<Client::Key>{}(Client::Key{}), 8u);
   EXPECT_EQ(std::hash<MailId>{}(MailId("m")), MailId("m").GenerateHashValue());
   const std::unordered_set<MailId> ids = {MailId("a"), MailId("b"), MailId("a")};
