@@ -258,23 +258,16 @@ class CaseInsensitiveTable {
     std::uint32_t position;
   };
   Place PlaceName(const Strata::UniString& name) const {
-    // A name spelt as stored, the usual case, matches without folding. An
-    // ASCII name is hashed as its lower case without building it, and a
-    // name spelt otherwise is compared folding both sides, which is the
-    // same test for it.
-    if (std::uint64_t ascii; Strata::KeyedHash::OfLowerCaseAscii(name.GetUnits(), ascii)) {
-      const auto hash = static_cast<std::uint32_t>(ascii);
-      return {hash, index_.Find(hash, [&](std::uint32_t position) {
-                const Strata::UniString& stored = items_[position].GetName();
-                return stored == name || stored.IsEqual(name, Strata::CaseSensitivity::Insensitive);
-              })};
-    }
-    const FoldedName key(name);
-    const std::uint32_t hash = Strata::PlaceOf(key.Get());
+    // An ASCII name, the usual case, is hashed as its lower case without
+    // building it; any other is lowered once for the hash. A name spelt as
+    // stored matches without folding.
+    std::uint64_t ascii;
+    const std::uint32_t hash = Strata::KeyedHash::OfLowerCaseAscii(name.GetUnits(), ascii)
+                                   ? static_cast<std::uint32_t>(ascii)
+                                   : Strata::PlaceOf(FoldedName(name).Get());
     return {hash, index_.Find(hash, [&](std::uint32_t position) {
               const Strata::UniString& stored = items_[position].GetName();
-              return stored == name ||
-                     Strata::UniString::LowerCaseEquals(stored.GetUnits(), key.Get());
+              return stored == name || stored.IsEqual(name, Strata::CaseSensitivity::Insensitive);
             })};
   }
   std::uint32_t Locate(const Strata::UniString& name) const {
