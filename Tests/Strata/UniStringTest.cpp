@@ -13,6 +13,8 @@ using Strata::UniString;
 
 namespace {
 
+constexpr CaseSensitivity kIgnoreCase = CaseSensitivity::Insensitive;
+
 UniString Lowered(UniString text) {
   text.SetToLowerCase();
   return text;
@@ -85,7 +87,7 @@ TEST(UniString, TextOnThePieceSeamConvertsAsItDoesAlone) {
 
 TEST(UniString, IgnoringCaseUsesOnlyLengthKeepingSimpleLowerCaseMappings) {
   const auto same = [](const UniString& a, const UniString& b) {
-    return a.IsEqual(b, CaseSensitivity::Insensitive) && b.IsEqual(a, CaseSensitivity::Insensitive);
+    return a.IsEqual(b, kIgnoreCase) && b.IsEqual(a, kIgnoreCase);
   };
   EXPECT_TRUE(same(u"\u212A", "k"));         // Kelvin sign
   EXPECT_TRUE(same(u"\u0130", "i"));         // I with dot lowers to i alone
@@ -113,10 +115,9 @@ TEST(UniString, EqualityIgnoringCaseAgreesWithLowerCasingOverTheFirstPlanes) {
     const UniString lower = Lowered(text);
     const UniString& first =
         firstWithLower.try_emplace(std::u16string(lower.GetUnits()), text).first->second;
-    ASSERT_EQ(lower.GetLength(), text.GetLength()) << std::hex << unsigned{c};
-    ASSERT_TRUE(text.IsEqual(lower, CaseSensitivity::Insensitive)) << std::hex << unsigned{c};
-    ASSERT_TRUE(text.IsEqual(first, CaseSensitivity::Insensitive)) << std::hex << unsigned{c};
-    ASSERT_EQ(text.IsEqual(previous, CaseSensitivity::Insensitive), lower == previousLower)
+    ASSERT_TRUE(lower.GetLength() == text.GetLength() && text.IsEqual(lower, kIgnoreCase) &&
+                text.IsEqual(first, kIgnoreCase) &&
+                text.IsEqual(previous, kIgnoreCase) == (lower == previousLower))
         << std::hex << unsigned{c};
     previous = text;
     previousLower = lower;
@@ -252,15 +253,15 @@ TEST(UniString, CaseOperationsAgreeOnAsciiBlocksAndEverythingElse) {
         }
         EXPECT_EQ(lower.GetUnits(), expected);
         EXPECT_TRUE(UniString::LowerCaseEquals(units, lower.GetUnits()));
-        EXPECT_TRUE(text.IsEqual(lower, CaseSensitivity::Insensitive));
+        EXPECT_TRUE(text.IsEqual(lower, kIgnoreCase));
         std::u16string other = expected;
         other.back() = other.back() == u'x' ? u'y' : u'x';
         EXPECT_FALSE(UniString::LowerCaseEquals(units, other));
-        EXPECT_FALSE(text.IsEqual(UniString(other), CaseSensitivity::Insensitive));
+        EXPECT_FALSE(text.IsEqual(UniString(other), kIgnoreCase));
       }
     }
   }
   // Deseret capital and small letters: a pair that folds, split by no block.
-  EXPECT_TRUE(UniString(u"abc\U00010400").IsEqual(u"ABC\U00010428", CaseSensitivity::Insensitive));
+  EXPECT_TRUE(UniString(u"abc\U00010400").IsEqual(u"ABC\U00010428", kIgnoreCase));
   EXPECT_FALSE(UniString::LowerCaseEquals(u"ABCD", u"abc"));
 }

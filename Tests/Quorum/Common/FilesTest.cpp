@@ -168,17 +168,6 @@ TEST_F(Files, CheckLocationRefusesUnusableLocationsOnBehalfOfItsCaller) {
   EXPECT_EQ(refusal(Conduit::Location("relative.bin")), UniString("accepted"));
 }
 
-// Copies between files
-
-namespace {
-
-Bytes Slice(const Bytes& bytes, std::size_t from, std::size_t to) {
-  return Bytes(bytes.begin() + static_cast<std::ptrdiff_t>(from),
-               bytes.begin() + static_cast<std::ptrdiff_t>(to));
-}
-
-}  // namespace
-
 // Each way gives the same bytes and leaves both channels where the bytes
 // copied put them: the input after the last byte read, the output after its
 // buffered bytes and the copy.
@@ -206,6 +195,7 @@ TEST_F(Files, CopiesBetweenFilesInTheKernelWhereTheSystemAllowsWithTheSameBytesE
       {"buffer, where both fail", {.copyFileRangeError = EIO, .sendfileError = EIO}, 0, 0},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.way);
     KernelCopyCalls::Scope scope(c.script);
     FileIBinaryChannel input(source, FileShare::None);
     unsigned char skipped[1000];
@@ -213,24 +203,24 @@ TEST_F(Files, CopiesBetweenFilesInTheKernelWhereTheSystemAllowsWithTheSameBytesE
     const Conduit::Location target = At("target.bin");
     FileOBinaryChannel output(target, false, FileShare::None);
     const Bytes before = Write(output, 10, 1);
-    EXPECT_EQ(BinaryChannelUtilities::Copy(input, output, 200000), 200000u) << c.way;
+    EXPECT_EQ(BinaryChannelUtilities::Copy(input, output, 200000), 200000u);
     Bytes next(10);
     EXPECT_EQ(Strata::IBinaryChannelUtilities::ReadFully(input, next.data(), 10), 10u);
-    EXPECT_EQ(next, Slice(bytes, 201000, 201010)) << c.way;
+    EXPECT_EQ(next, Bytes(bytes.begin() + 201000, bytes.begin() + 201010));
     Bytes expected = before;
     expected.insert(expected.end(), bytes.begin() + 1000, bytes.begin() + 201000);
     expected.push_back(Write(output, 1, 2)[0]);
     output.Close();
-    EXPECT_EQ(ReadAll(target), expected) << c.way;
-    EXPECT_EQ(KernelCopyCalls::script.copyFileRangeBytes, c.copyFileRangeBytes) << c.way;
-    EXPECT_EQ(KernelCopyCalls::script.sendfileBytes, c.sendfileBytes) << c.way;
+    EXPECT_EQ(ReadAll(target), expected);
+    EXPECT_EQ(KernelCopyCalls::script.copyFileRangeBytes, c.copyFileRangeBytes);
+    EXPECT_EQ(KernelCopyCalls::script.sendfileBytes, c.sendfileBytes);
 
     // A count past the input's end copies what is left, every way.
     FileIBinaryChannel again(source, FileShare::None);
     FileOBinaryChannel whole(target, false, FileShare::None);
-    EXPECT_EQ(BinaryChannelUtilities::Copy(again, whole, std::uint64_t{1} << 33), 300000u) << c.way;
+    EXPECT_EQ(BinaryChannelUtilities::Copy(again, whole, std::uint64_t{1} << 33), 300000u);
     whole.Close();
-    EXPECT_EQ(ReadAll(target), bytes) << c.way;
+    EXPECT_EQ(ReadAll(target), bytes);
   }
 }
 
@@ -243,12 +233,12 @@ TEST_F(Files, SmallCopiesAndChannelsOnOtherThanFilesGoThroughTheBuffer) {
     FileOBinaryChannel output(At("small.bin"), false, FileShare::None);
     EXPECT_EQ(BinaryChannelUtilities::Copy(input, output, 65535), 65535u);
   }
-  EXPECT_EQ(ReadAll(At("small.bin")), Slice(bytes, 0, 65535));
+  EXPECT_EQ(ReadAll(At("small.bin")), Bytes(bytes.begin(), bytes.begin() + 65535));
   FileIBinaryChannel input(source, FileShare::None);
   Strata::MemoryOBinaryChannel memory;
   EXPECT_EQ(BinaryChannelUtilities::Copy(input, memory, 70000), 70000u);
   EXPECT_EQ(Bytes(memory.GetBuffer(), memory.GetBuffer() + memory.GetSize()),
-            Slice(bytes, 0, 70000));
+            Bytes(bytes.begin(), bytes.begin() + 70000));
   FileOBinaryChannel device("/dev/null", false, FileShare::None);
   EXPECT_EQ(BinaryChannelUtilities::Copy(input, device, 100000), 30000u);
   EXPECT_EQ(KernelCopyCalls::script.copyFileRange + KernelCopyCalls::script.sendfile, 0);
