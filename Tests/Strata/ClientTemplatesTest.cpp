@@ -84,26 +84,25 @@ constexpr bool kHashedByTheLibrary =
 static_assert(kHashedByTheLibrary<Strata::UniString, Address, ClientId, MailId, MailboxId,
                                   MailboxName, MailboxNamespace, MailboxSessionId, OwnerId>);
 
-#ifdef QUORUM_TEST_FMT
-template <typename... T>
-constexpr bool kFormattedByTheLibrary =
-    (std::is_base_of_v<Strata::internal::TextFormatter<T>, fmt::formatter<T>> && ...);
-static_assert(kFormattedByTheLibrary<Strata::UniString, Conduit::Location, Address, AddressList,
-                                     ClientId, ContentDisposition, Date, Disposition, Flag, Flags,
-                                     Header, Headers, Importance, MailId, MailboxAccess, MailboxId,
-                                     MailboxName, MailboxNamespace, MailboxSessionId,
-                                     MailboxSessionInfo, OwnerId, Parameter, Parameters>);
-#endif
-
 // Every value with a text form streams, also where the client's blanket
-// operator<< is in scope.
+// operator<< is in scope, and formats with {fmt}.
 template <typename... T>
-constexpr bool kStreamedByTheLibrary = (Client::Streamable<T> && ...);
-static_assert(kStreamedByTheLibrary<Strata::UniString, Conduit::Location, Address, AddressList,
-                                    ClientId, ContentDisposition, Date, Disposition, Flag, Flags,
-                                    Header, Headers, Importance, MailId, MailboxAccess, MailboxId,
-                                    MailboxName, MailboxNamespace, MailboxSessionId,
-                                    MailboxSessionInfo, OwnerId, Parameter, Parameters>);
+struct TextForms {
+  static constexpr bool kStreamed = (Client::Streamable<T> && ...);
+#ifdef QUORUM_TEST_FMT
+  static constexpr bool kFormatted =
+      (std::is_base_of_v<Strata::internal::TextFormatter<T>, fmt::formatter<T>> && ...);
+#endif
+};
+using ValuesWithTextForms =
+    TextForms<Strata::UniString, Conduit::Location, Address, AddressList, ClientId,
+              ContentDisposition, Date, Disposition, Flag, Flags, Header, Headers, Importance,
+              MailId, MailboxAccess, MailboxId, MailboxName, MailboxNamespace, MailboxSessionId,
+              MailboxSessionInfo, OwnerId, Parameter, Parameters>;
+static_assert(ValuesWithTextForms::kStreamed);
+#ifdef QUORUM_TEST_FMT
+static_assert(ValuesWithTextForms::kFormatted);
+#endif
 
 }  // namespace
 

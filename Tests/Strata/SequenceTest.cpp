@@ -49,93 +49,75 @@ std::string Concatenated(const std::vector<Entry>& entries) {
   return bytes;
 }
 
-std::filesystem::path TemporaryFile(const char* name) {
-  const char* root = std::getenv("QUORUM_TEST_TMPDIR");
-  return (root != nullptr ? std::filesystem::path(root) : std::filesystem::temp_directory_path()) /
-         name;
-}
-
 }  // namespace
 
+// Reading starts at the stream's position and leaves the stream right after
+// the last value read.
 TEST(Sequence, IsTheValuesBackToBackAndReadsToACleanEnd) {
   std::stringstream stream;
+  stream << "head";
   SequenceWriter<Entry> writer(stream);
   for (const Entry& entry : Entries) writer.Write(entry);
   writer.Close();
   EXPECT_EQ(writer.GetCount(), 3u);
-  EXPECT_EQ(stream.str(), Concatenated(Entries));
+  EXPECT_EQ(stream.str(), "head" + Concatenated(Entries));
 
+  stream.ignore(4);
   SequenceReader<Entry> reader(stream);
   Entry value;
   for (std::size_t i = 0; i < Entries.size(); ++i) {
     EXPECT_EQ(reader.GetOffset(), Concatenated({Entries.begin(), Entries.begin() + i}).size());
     ASSERT_TRUE(reader.Read(value));
     EXPECT_EQ(value, Entries[i]);
+    EXPECT_EQ(stream.tellg(), static_cast<std::streamoff>(4 + reader.GetOffset()));
   }
   EXPECT_FALSE(reader.Read(value));
   EXPECT_FALSE(reader.Read(value));
   EXPECT_EQ(value, Entries.back());
   EXPECT_EQ(reader.GetIndex(), 3u);
-  EXPECT_EQ(reader.GetOffset(), stream.str().size());
+  EXPECT_EQ(reader.GetOffset(), Concatenated(Entries).size());
 }
 
-TEST(Sequence, StartsAtTheStreamPositionAndLeavesTheStreamAfterTheLastValueRead) {
-  std::stringstream stream("head" + Concatenated(Entries));
-  stream.ignore(4);
-  SequenceReader<Entry> reader(stream);
-  Entry value;
-  ASSERT_TRUE(reader.Read(value));
-  EXPECT_EQ(reader.GetOffset(), Concatenated({Entries[0]}).size());
-  EXPECT_EQ(stream.tellg(), static_cast<std::streamoff>(4 + reader.GetOffset()));
-}
-
-TEST(Sequence, ATruncatedLastValueIsAFailureNamingItsIndexAndOffset) {
+// A value cut short or malformed, even with bytes after it, fails naming its
+// index and offset; the position of a later value is unknown, so the reader
+// stops for good.
+TEST(Sequence, AFailedValueNamesItsIndexAndOffsetAndStopsTheReader) {
   const std::string whole = Concatenated(Entries);
-  const std::size_t lastOffset = Concatenated({Entries[0], Entries[1]}).size();
-  for (std::size_t cut = lastOffset + 1; cut < whole.size(); ++cut) {
-    std::stringstream stream(whole.substr(0, cut));
+  struct Case {
+    std::string bytes;
+    std::size_t index;
+    std::string message;
+  };
+  std::vector<Case> cases;
+  const std::size_t second = Concatenated({Entries[0]}).size();
+  const std::size_t third = Concatenated({Entries[0], Entries[1]}).size();
+  for (std::size_t cut = third + 1; cut < whole.size(); ++cut) {
+    cases.push_back(
+        {whole.substr(0, cut), 2,
+         "Value 2 of the sequence (byte offset " + std::to_string(third) + ") is truncated: "});
+  }
+  cases.push_back({whole, 1,
+                   "Value 1 of the sequence (byte offset " + std::to_string(second) +
+                       ") cannot be read: Failed to read bool"});
+  cases.back().bytes[third - 1] = 2;  // the flag of the second value
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.bytes.size());
+    std::stringstream stream(c.bytes);
     SequenceReader<Entry> reader(stream);
     Entry value;
-    ASSERT_TRUE(reader.Read(value));
-    ASSERT_TRUE(reader.Read(value));
+    for (std::size_t i = 0; i < c.index; ++i) ASSERT_TRUE(reader.Read(value));
     try {
       reader.Read(value);
-      ADD_FAILURE() << "cut at " << cut;
+      ADD_FAILURE();
     } catch (const IOException& e) {
-      EXPECT_EQ(std::string(e.what()).rfind("Value 2 of the sequence (byte offset " +
-                                                std::to_string(lastOffset) + ") is truncated: ",
-                                            0),
-                0u)
-          << e.what();
+      EXPECT_EQ(std::string(e.what()).rfind(c.message, 0), 0u) << e.what();
       EXPECT_NE(e.GetCause(), nullptr);
     }
-    EXPECT_EQ(value, Entries[1]);
-    EXPECT_EQ(reader.GetIndex(), 2u);
-    EXPECT_EQ(reader.GetOffset(), lastOffset);
-    // The position of a later value is unknown, so the reader stops for good.
+    EXPECT_EQ(value, Entries[c.index - 1]);
+    EXPECT_EQ(reader.GetIndex(), c.index);
+    EXPECT_EQ(reader.GetOffset(), c.index == 2 ? third : second);
     EXPECT_THROW(reader.Read(value), IOException);
   }
-}
-
-TEST(Sequence, AMalformedValueIsAFailureEvenWithBytesAfterIt) {
-  std::string bytes = Concatenated(Entries);
-  const std::size_t flagOfSecond = Concatenated({Entries[0], Entries[1]}).size() - 1;
-  bytes[flagOfSecond] = 2;
-  std::stringstream stream(bytes);
-  SequenceReader<Entry> reader(stream);
-  Entry value;
-  ASSERT_TRUE(reader.Read(value));
-  try {
-    reader.Read(value);
-    ADD_FAILURE();
-  } catch (const IOException& e) {
-    EXPECT_NE(std::string(e.what()).find("Value 1 of the sequence (byte offset " +
-                                         std::to_string(Concatenated({Entries[0]}).size()) +
-                                         ") cannot be read: Failed to read bool"),
-              std::string::npos)
-        << e.what();
-  }
-  EXPECT_EQ(value, Entries[0]);
 }
 
 TEST(Sequence, AValueThatFailsToWriteAddsNothing) {
@@ -149,7 +131,10 @@ TEST(Sequence, AValueThatFailsToWriteAddsNothing) {
 }
 
 TEST(Sequence, FilesRoundTripAndFileFailuresThrow) {
-  const std::filesystem::path path = TemporaryFile("sequence-test.bin");
+  const char* root = std::getenv("QUORUM_TEST_TMPDIR");
+  const std::filesystem::path path =
+      (root != nullptr ? std::filesystem::path(root) : std::filesystem::temp_directory_path()) /
+      "sequence-test.bin";
   WriteSequenceToFile(Entries, path);
   EXPECT_EQ(ReadSequenceFromFile<Entry>(path), Entries);
   WriteSequenceToFile(std::vector<Entry>(), path);

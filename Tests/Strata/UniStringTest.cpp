@@ -13,6 +13,8 @@ using Strata::UniString;
 
 namespace {
 
+constexpr CaseSensitivity kIgnoreCase = CaseSensitivity::Insensitive;
+
 UniString Lowered(UniString text) {
   text.SetToLowerCase();
   return text;
@@ -46,15 +48,11 @@ TEST(UniString, ConvertsUtf8BothWaysAndReplacesWhatIsInvalid) {
 // wherever the piece ends fall.
 TEST(UniString, LongTextsConvertWholeAcrossPieceBoundaries) {
   for (const std::string unit : {"a", "\xC3\xA9", "\xE2\x82\xAC", "\xF0\x9F\x98\x80"}) {
+    std::string repeated;
+    while (repeated.size() < 3 * (std::size_t{1} << 20)) repeated += unit;
     for (std::size_t shift = 0; shift < unit.size(); ++shift) {
-      const std::string text = std::string(shift, 'x') + [&] {
-        std::string repeated;
-        while (repeated.size() < 3 * (std::size_t{1} << 20)) repeated += unit;
-        return repeated;
-      }();
-      const UniString decoded(text.c_str());
-      EXPECT_EQ(decoded.FindFirst(0xFFFD), UniString::NotFound) << unit.size() << " " << shift;
-      EXPECT_EQ(decoded.ToCStr(), text) << unit.size() << " " << shift;
+      const std::string text = std::string(shift, 'x') + repeated;
+      EXPECT_EQ(UniString(text.c_str()).ToCStr(), text) << unit.size() << " " << shift;
     }
   }
 }
@@ -63,18 +61,11 @@ TEST(UniString, LongTextsConvertWholeAcrossPieceBoundaries) {
 // converts exactly as it does on its own.
 TEST(UniString, TextOnThePieceSeamConvertsAsItDoesAlone) {
   constexpr std::size_t kSeam = std::size_t{1} << 20;
-  const std::string utf8[] = {
-      "\xF0\x90\x80\x80\x80z",  // U+10000, then a stray continuation byte
-      "\xC3\xA9",
-      "\xE2\x82\xAC",
-      "\xF0\x9F\x98\x80",
-      "\xE2\x82z",
-      "\xF0\x90\x80z",
-      "\x80\x80\x80\x80\x80",
-      "\xED\xA0\x80",
-      "\xC0\xAF",
-      "\xF8\x88\x80\x80\x80",
-  };
+  // U+10000 then a stray continuation byte; valid sequences; malformed ones.
+  const std::string utf8[] = {"\xF0\x90\x80\x80\x80z", "\xC3\xA9",     "\xE2\x82\xAC",
+                              "\xF0\x9F\x98\x80",      "\xE2\x82z",    "\xF0\x90\x80z",
+                              "\x80\x80\x80\x80\x80",  "\xED\xA0\x80", "\xC0\xAF",
+                              "\xF8\x88\x80\x80\x80"};
   for (const std::string& tail : utf8) {
     const std::u16string alone(UniString(tail.c_str()).GetUnits());
     for (std::size_t before = kSeam - tail.size() - 1; before <= kSeam + 1; ++before) {
@@ -96,7 +87,7 @@ TEST(UniString, TextOnThePieceSeamConvertsAsItDoesAlone) {
 
 TEST(UniString, IgnoringCaseUsesOnlyLengthKeepingSimpleLowerCaseMappings) {
   const auto same = [](const UniString& a, const UniString& b) {
-    return a.IsEqual(b, CaseSensitivity::Insensitive) && b.IsEqual(a, CaseSensitivity::Insensitive);
+    return a.IsEqual(b, kIgnoreCase) && b.IsEqual(a, kIgnoreCase);
   };
   EXPECT_TRUE(same(u"\u212A", "k"));         // Kelvin sign
   EXPECT_TRUE(same(u"\u0130", "i"));         // I with dot lowers to i alone
@@ -124,10 +115,9 @@ TEST(UniString, EqualityIgnoringCaseAgreesWithLowerCasingOverTheFirstPlanes) {
     const UniString lower = Lowered(text);
     const UniString& first =
         firstWithLower.try_emplace(std::u16string(lower.GetUnits()), text).first->second;
-    ASSERT_EQ(lower.GetLength(), text.GetLength()) << std::hex << unsigned{c};
-    ASSERT_TRUE(text.IsEqual(lower, CaseSensitivity::Insensitive)) << std::hex << unsigned{c};
-    ASSERT_TRUE(text.IsEqual(first, CaseSensitivity::Insensitive)) << std::hex << unsigned{c};
-    ASSERT_EQ(text.IsEqual(previous, CaseSensitivity::Insensitive), lower == previousLower)
+    ASSERT_TRUE(lower.GetLength() == text.GetLength() && text.IsEqual(lower, kIgnoreCase) &&
+                text.IsEqual(first, kIgnoreCase) &&
+                text.IsEqual(previous, kIgnoreCase) == (lower == previousLower))
         << std::hex << unsigned{c};
     previous = text;
     previousLower = lower;
@@ -172,33 +162,33 @@ TEST(UniChar, AlphaNumericMeansLetterOrDecimalDigit) {
 // apart; every operation must give the same text on either side of that
 // line, and in every mix of the two.
 TEST(UniString, TextsOnEitherSideOfTheInlineLengthBehaveAlike) {
-  constexpr unsigned int kInline = UniString::kInlineLength;
+  constexpr std::size_t kInline = UniString::kInlineLength;
   const auto text = [](std::size_t length, char16_t first) {
     std::u16string units(length, u'x');
     if (length > 0) units[0] = first;
     return units;
   };
-  for (const std::size_t a : {std::size_t{0}, std::size_t{1}, std::size_t{kInline - 1},
-                              std::size_t{kInline}, std::size_t{kInline + 1}, std::size_t{50}}) {
-    for (const std::size_t b : {std::size_t{0}, std::size_t{kInline}, std::size_t{kInline + 1}}) {
+  const std::size_t lengths[] = {0, 1, kInline - 1, kInline, kInline + 1, 50};
+  for (const std::size_t a : lengths) {
+    for (const std::size_t b : {std::size_t{0}, kInline, kInline + 1}) {
+      SCOPED_TRACE(testing::Message() << a << " " << b);
       const std::u16string ua = text(a, u'a'), ub = text(b, u'b');
       UniString x(ua), y(ub);
       x.Swap(y);
-      EXPECT_EQ(x.GetUnits(), ub) << a << " " << b;
-      EXPECT_EQ(y.GetUnits(), ua) << a << " " << b;
+      EXPECT_EQ(x.GetUnits(), ub);
+      EXPECT_EQ(y.GetUnits(), ua);
       x = y;  // a copy assigned over a text of the other length
-      EXPECT_EQ(x.GetUnits(), ua) << a << " " << b;
+      EXPECT_EQ(x.GetUnits(), ua);
       UniString appended(ua);
       appended.Append(std::u16string_view(ub));
-      EXPECT_EQ(appended.GetUnits(), ua + ub) << a << " " << b;
+      EXPECT_EQ(appended.GetUnits(), ua + ub);
       appended.Append(appended);  // appending itself, across the line too
-      EXPECT_EQ(appended.GetUnits(), ua + ub + ua + ub) << a << " " << b;
       UniString moved(std::move(appended));
-      EXPECT_EQ(moved.GetUnits(), ua + ub + ua + ub) << a << " " << b;
+      EXPECT_EQ(moved.GetUnits(), ua + ub + ua + ub);
       EXPECT_TRUE(appended.IsEmpty());  // NOLINT(bugprone-use-after-move): left empty
       y = std::move(moved);
-      EXPECT_EQ(y.GetUnits(), ua + ub + ua + ub) << a << " " << b;
-      EXPECT_EQ(UniString(std::u16string(ua)), UniString(ua)) << a;
+      EXPECT_EQ(y.GetUnits(), ua + ub + ua + ub);
+      EXPECT_EQ(UniString(std::u16string(ua)), UniString(ua));
     }
   }
   UniString self(text(30, u's'));
@@ -206,7 +196,7 @@ TEST(UniString, TextsOnEitherSideOfTheInlineLengthBehaveAlike) {
   self = same;
   self.Swap(self);
   EXPECT_EQ(self.GetUnits(), text(30, u's'));
-  // Clear keeps the storage: room reserved once is not given back.
+  // Storage kept by Clear is reused for the next, shorter text.
   UniString reused;
   reused.Reserve(100);
   reused.Append(UniString(text(100, u'r')));
@@ -229,9 +219,9 @@ TEST(UniString, AsciiBeforeAnyOtherByteDecodesAsTheWholeText) {
     for (std::size_t before = 0; before < 40; ++before) {
       const std::string ascii(before, 'k');
       const std::u16string asciiUnits(before, u'k');
-      EXPECT_EQ(UniString((ascii + tail).c_str()).GetUnits(), asciiUnits + decoded) << before;
-      EXPECT_EQ(UniString(std::string_view(ascii + tail + "z")).GetUnits(),
-                asciiUnits + decoded + u"z")
+      const std::u16string expected = asciiUnits + decoded;
+      EXPECT_EQ(UniString((ascii + tail).c_str()).GetUnits(), expected) << before;
+      EXPECT_EQ(UniString(std::string_view(ascii + tail + "z")).GetUnits(), expected + u"z")
           << before;
     }
   }
@@ -247,35 +237,31 @@ TEST(UniString, CaseOperationsAgreeOnAsciiBlocksAndEverythingElse) {
   for (const std::u16string& special : specials) {
     for (std::size_t before = 0; before < 10; ++before) {
       for (std::size_t after : {std::size_t{0}, std::size_t{3}, std::size_t{9}}) {
+        SCOPED_TRACE(testing::Message() << before << " " << after);
         const std::u16string units =
             std::u16string(before, u'Q') + special + std::u16string(after, u'm');
         const UniString text(units);
-        UniString lower(units);
-        lower.SetToLowerCase();
-        // One unit at a time, as the whole-text operations must agree.
+        const UniString lower = Lowered(text);
+        // One unit (or surrogate pair) at a time, as the whole-text operations must agree.
         std::u16string expected;
         for (std::size_t i = 0; i < units.size();) {
-          const std::size_t length =
-              (units[i] >= 0xD800 && units[i] < 0xDC00 && i + 1 < units.size() &&
-               units[i + 1] >= 0xDC00 && units[i + 1] < 0xE000)
-                  ? 2
-                  : 1;
-          UniString one(units.substr(i, length));
-          one.SetToLowerCase();
-          expected += one.GetUnits();
+          const bool pair = units[i] >= 0xD800 && units[i] < 0xDC00 && i + 1 < units.size() &&
+                            units[i + 1] >= 0xDC00 && units[i + 1] < 0xE000;
+          const std::size_t length = pair ? 2 : 1;
+          expected += Lowered(units.substr(i, length)).GetUnits();
           i += length;
         }
-        EXPECT_EQ(lower.GetUnits(), expected) << before << " " << after;
-        EXPECT_TRUE(UniString::LowerCaseEquals(units, lower.GetUnits())) << before;
-        EXPECT_TRUE(text.IsEqual(lower, CaseSensitivity::Insensitive)) << before;
+        EXPECT_EQ(lower.GetUnits(), expected);
+        EXPECT_TRUE(UniString::LowerCaseEquals(units, lower.GetUnits()));
+        EXPECT_TRUE(text.IsEqual(lower, kIgnoreCase));
         std::u16string other = expected;
         other.back() = other.back() == u'x' ? u'y' : u'x';
-        EXPECT_FALSE(UniString::LowerCaseEquals(units, other)) << before;
-        EXPECT_FALSE(text.IsEqual(UniString(other), CaseSensitivity::Insensitive)) << before;
+        EXPECT_FALSE(UniString::LowerCaseEquals(units, other));
+        EXPECT_FALSE(text.IsEqual(UniString(other), kIgnoreCase));
       }
     }
   }
   // Deseret capital and small letters: a pair that folds, split by no block.
-  EXPECT_TRUE(UniString(u"abc\U00010400").IsEqual(u"ABC\U00010428", CaseSensitivity::Insensitive));
+  EXPECT_TRUE(UniString(u"abc\U00010400").IsEqual(u"ABC\U00010428", kIgnoreCase));
   EXPECT_FALSE(UniString::LowerCaseEquals(u"ABCD", u"abc"));
 }

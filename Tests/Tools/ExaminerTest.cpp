@@ -31,21 +31,16 @@ TEST(ExaminerText, Base64AndUtf8AcceptOnlyTheirCanonicalForms) {
 }
 
 TEST(ExaminerText, Utf8ChangesLengthExactlyAtU0080U0800AndU10000) {
-  const struct {
-    std::u16string units;
-    std::string utf8;
-  } cases[] = {
-      {u"\u007F", "\x7F"},
-      {u"\u0080", "\xC2\x80"},
-      {u"\u07FF", "\xDF\xBF"},
-      {u"\u0800", "\xE0\xA0\x80"},
-      {u"\uFFFF", "\xEF\xBF\xBF"},
-      {u"\U00010000", "\xF0\x90\x80\x80"},
-      {u"\U0010FFFF", "\xF4\x8F\xBF\xBF"},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(internal::ToUtf8(c.units), c.utf8) << c.utf8;
-    EXPECT_EQ(internal::ToUtf16(c.utf8), c.units) << c.utf8;
+  const std::pair<std::u16string, std::string> cases[] = {{u"\u007F", "\x7F"},
+                                                          {u"\u0080", "\xC2\x80"},
+                                                          {u"\u07FF", "\xDF\xBF"},
+                                                          {u"\u0800", "\xE0\xA0\x80"},
+                                                          {u"\uFFFF", "\xEF\xBF\xBF"},
+                                                          {u"\U00010000", "\xF0\x90\x80\x80"},
+                                                          {u"\U0010FFFF", "\xF4\x8F\xBF\xBF"}};
+  for (const auto& [units, utf8] : cases) {
+    EXPECT_EQ(internal::ToUtf8(units), utf8) << utf8;
+    EXPECT_EQ(internal::ToUtf16(utf8), units) << utf8;
   }
   // Overlong forms of the last character below each step, surrogates, past
   // U+10FFFF, cut short, a stray continuation byte.

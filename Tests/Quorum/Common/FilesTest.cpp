@@ -34,6 +34,8 @@ class Files : public ::testing::Test {
   }
   void TearDown() override { std::filesystem::remove_all(folder_); }
   Conduit::Location At(const char* name) const { return Conduit::Location(folder_ / name); }
+  // A file of `size` bytes in the folder; returns its bytes.
+  std::vector<unsigned char> Created(const char* name, std::size_t size);
   std::filesystem::path folder_;
 };
 
@@ -43,6 +45,24 @@ Bytes Write(FileOBinaryChannel& output, std::size_t size, unsigned char seed) {
   for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<unsigned char>(seed + i * 13);
   output.Write(bytes.data(), static_cast<unsigned int>(size));
   return bytes;
+}
+
+Bytes Files::Created(const char* name, std::size_t size) {
+  FileOBinaryChannel output(At(name), false, FileShare::None);
+  return Write(output, size, 7);
+}
+
+// Runs `write`, which must fail on a closed channel writing `file`.
+template <typename Write>
+void ExpectClosed(const Conduit::Location& file, Write write) {
+  try {
+    write();
+    ADD_FAILURE();
+  } catch (const Strata::IOException& e) {
+    EXPECT_EQ(e.GetMessage(),
+              Strata::UniString::Format("Failed to write file '%T': channel is closed.",
+                                        file.ToString()));
+  }
 }
 
 Bytes ReadAll(const Conduit::Location& location) {
@@ -70,14 +90,7 @@ TEST_F(Files, HoldExactlyTheBytesWrittenWhateverThePieceSizesOrAppended) {
   expected = Write(output, 3, 9);
   output.Close();
   output.Close();
-  try {
-    Write(output, 1, 0);
-    ADD_FAILURE();
-  } catch (const Strata::IOException& e) {
-    EXPECT_EQ(e.GetMessage(),
-              Strata::UniString::Format("Failed to write file '%T': channel is closed.",
-                                        file.ToString()));
-  }
+  ExpectClosed(file, [&] { Write(output, 1, 0); });
   EXPECT_EQ(ReadAll(file), expected);
   FileOBinaryChannel appending(file, true, FileShare::ReadWrite);
   Write(appending, 2, 5);
@@ -111,7 +124,6 @@ TEST_F(Files, MissingFilesThrowIOExceptionNamingThem) {
 
 // A device that takes no byte: the failure surfaces where bytes leave (a
 // large write, or Close with bytes buffered) and leaves the channel closed.
-// A folder opens for reading but fails at its first read.
 TEST_F(Files, ReadAndWriteFailuresThrowIOException) {
   if (access("/dev/full", W_OK) != 0) GTEST_SKIP() << "no writable /dev/full";
   const std::vector<unsigned char> bytes(70000, 1);
@@ -125,7 +137,7 @@ TEST_F(Files, ReadAndWriteFailuresThrowIOException) {
   EXPECT_THROW(output.Write(bytes.data(), 1), Strata::IOException);
   output.Close();
 
-  // A folder opens for reading but promises nothing and fails to read.
+  // A folder opens for reading but promises nothing and fails at its first read.
   unsigned char byte = 0;
   FileIBinaryChannel input(Conduit::Location(folder_), FileShare::None);
   EXPECT_EQ(input.GetAvailable(), 0u);
@@ -156,34 +168,13 @@ TEST_F(Files, CheckLocationRefusesUnusableLocationsOnBehalfOfItsCaller) {
   EXPECT_EQ(refusal(Conduit::Location("relative.bin")), UniString("accepted"));
 }
 
-// Copies between files
-
-namespace {
-
-Bytes Slice(const Bytes& bytes, std::size_t from, std::size_t to) {
-  return Bytes(bytes.begin() + static_cast<std::ptrdiff_t>(from),
-               bytes.begin() + static_cast<std::ptrdiff_t>(to));
-}
-
-Bytes Joined(std::initializer_list<Bytes> pieces) {
-  Bytes all;
-  for (const Bytes& piece : pieces) all.insert(all.end(), piece.begin(), piece.end());
-  return all;
-}
-
-}  // namespace
-
 // Each way gives the same bytes and leaves both channels where the bytes
 // copied put them: the input after the last byte read, the output after its
 // buffered bytes and the copy.
 TEST_F(Files, CopiesBetweenFilesInTheKernelWhereTheSystemAllowsWithTheSameBytesEveryWay) {
   using KernelCopyCalls::Script;
   const Conduit::Location source = At("source.bin");
-  Bytes bytes;
-  {
-    FileOBinaryChannel output(source, false, FileShare::None);
-    bytes = Write(output, 300000, 7);
-  }
+  const Bytes bytes = Created("source.bin", 300000);
   struct Case {
     const char* way;
     Script script;
@@ -204,6 +195,7 @@ TEST_F(Files, CopiesBetweenFilesInTheKernelWhereTheSystemAllowsWithTheSameBytesE
       {"buffer, where both fail", {.copyFileRangeError = EIO, .sendfileError = EIO}, 0, 0},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.way);
     KernelCopyCalls::Scope scope(c.script);
     FileIBinaryChannel input(source, FileShare::None);
     unsigned char skipped[1000];
@@ -211,44 +203,42 @@ TEST_F(Files, CopiesBetweenFilesInTheKernelWhereTheSystemAllowsWithTheSameBytesE
     const Conduit::Location target = At("target.bin");
     FileOBinaryChannel output(target, false, FileShare::None);
     const Bytes before = Write(output, 10, 1);
-    EXPECT_EQ(BinaryChannelUtilities::Copy(input, output, 200000), 200000u) << c.way;
+    EXPECT_EQ(BinaryChannelUtilities::Copy(input, output, 200000), 200000u);
     Bytes next(10);
     EXPECT_EQ(Strata::IBinaryChannelUtilities::ReadFully(input, next.data(), 10), 10u);
-    EXPECT_EQ(next, Slice(bytes, 201000, 201010)) << c.way;
-    const Bytes after = Write(output, 5, 2);
+    EXPECT_EQ(next, Bytes(bytes.begin() + 201000, bytes.begin() + 201010));
+    Bytes expected = before;
+    expected.insert(expected.end(), bytes.begin() + 1000, bytes.begin() + 201000);
+    expected.push_back(Write(output, 1, 2)[0]);
     output.Close();
-    EXPECT_EQ(ReadAll(target), Joined({before, Slice(bytes, 1000, 201000), after})) << c.way;
-    EXPECT_EQ(KernelCopyCalls::script.copyFileRangeBytes, c.copyFileRangeBytes) << c.way;
-    EXPECT_EQ(KernelCopyCalls::script.sendfileBytes, c.sendfileBytes) << c.way;
+    EXPECT_EQ(ReadAll(target), expected);
+    EXPECT_EQ(KernelCopyCalls::script.copyFileRangeBytes, c.copyFileRangeBytes);
+    EXPECT_EQ(KernelCopyCalls::script.sendfileBytes, c.sendfileBytes);
 
     // A count past the input's end copies what is left, every way.
     FileIBinaryChannel again(source, FileShare::None);
     FileOBinaryChannel whole(target, false, FileShare::None);
-    EXPECT_EQ(BinaryChannelUtilities::Copy(again, whole, std::uint64_t{1} << 33), 300000u) << c.way;
+    EXPECT_EQ(BinaryChannelUtilities::Copy(again, whole, std::uint64_t{1} << 33), 300000u);
     whole.Close();
-    EXPECT_EQ(ReadAll(target), bytes) << c.way;
+    EXPECT_EQ(ReadAll(target), bytes);
   }
 }
 
 TEST_F(Files, SmallCopiesAndChannelsOnOtherThanFilesGoThroughTheBuffer) {
   const Conduit::Location source = At("source.bin");
-  Bytes bytes;
-  {
-    FileOBinaryChannel output(source, false, FileShare::None);
-    bytes = Write(output, 100000, 3);
-  }
+  const Bytes bytes = Created("source.bin", 100000);
   KernelCopyCalls::Scope scope;
   {
     FileIBinaryChannel input(source, FileShare::None);
     FileOBinaryChannel output(At("small.bin"), false, FileShare::None);
     EXPECT_EQ(BinaryChannelUtilities::Copy(input, output, 65535), 65535u);
   }
-  EXPECT_EQ(ReadAll(At("small.bin")), Slice(bytes, 0, 65535));
+  EXPECT_EQ(ReadAll(At("small.bin")), Bytes(bytes.begin(), bytes.begin() + 65535));
   FileIBinaryChannel input(source, FileShare::None);
   Strata::MemoryOBinaryChannel memory;
   EXPECT_EQ(BinaryChannelUtilities::Copy(input, memory, 70000), 70000u);
   EXPECT_EQ(Bytes(memory.GetBuffer(), memory.GetBuffer() + memory.GetSize()),
-            Slice(bytes, 0, 70000));
+            Bytes(bytes.begin(), bytes.begin() + 70000));
   FileOBinaryChannel device("/dev/null", false, FileShare::None);
   EXPECT_EQ(BinaryChannelUtilities::Copy(input, device, 100000), 30000u);
   EXPECT_EQ(KernelCopyCalls::script.copyFileRange + KernelCopyCalls::script.sendfile, 0);
@@ -258,12 +248,5 @@ TEST_F(Files, SmallCopiesAndChannelsOnOtherThanFilesGoThroughTheBuffer) {
   const Conduit::Location target = At("closed.bin");
   FileOBinaryChannel closed(target, false, FileShare::None);
   closed.Close();
-  try {
-    BinaryChannelUtilities::Copy(from, closed, 100000);
-    ADD_FAILURE();
-  } catch (const Strata::IOException& e) {
-    EXPECT_EQ(e.GetMessage(),
-              Strata::UniString::Format("Failed to write file '%T': channel is closed.",
-                                        target.ToString()));
-  }
+  ExpectClosed(target, [&] { BinaryChannelUtilities::Copy(from, closed, 100000); });
 }
