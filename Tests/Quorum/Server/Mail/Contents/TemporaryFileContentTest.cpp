@@ -12,7 +12,6 @@ using Conduit::Location;
 TEST(TemporaryFileContent, RoundTripsItsBytesAndEqualsOtherKindsHoldingThem) {
   TemporaryFolder folder;
   TemporaryFileContent content{Location(folder.path)};
-  EXPECT_EQ(content.GetFolder(), Location(folder.path));
   EXPECT_TRUE(ContentBytes(content).empty());
   const Bytes bytes = Pattern(200000);
   WriteContent(content, bytes);
