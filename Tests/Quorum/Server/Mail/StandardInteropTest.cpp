@@ -89,15 +89,10 @@ TEST(MailInterop, WholeValuesRoundTripThroughBytesFilesAndStreams) {
 
 TEST(MailInterop, WholeValueReadsAreAllOrNothing) {
   const Headers kept = SomeHeaders();
-  std::vector<std::byte> bytes = Strata::ToBytes(kept);
-  const std::vector<std::vector<std::byte>> refused = {
-      std::vector<std::byte>(bytes.begin(), bytes.end() - 1),  // truncated
-      [&] {
-        auto longer = bytes;
-        longer.push_back(std::byte{0});
-        return longer;
-      }(),  // a byte left over
-  };
+  const std::vector<std::byte> bytes = Strata::ToBytes(kept);
+  std::vector<std::byte> longer = bytes;
+  longer.push_back(std::byte{0});  // a byte left over
+  const std::vector<std::vector<std::byte>> refused = {{bytes.begin(), bytes.end() - 1}, longer};
   for (const auto& input : refused) {
     Headers target = kept;
     EXPECT_THROW(Strata::FromBytes(input, target), Strata::IOException);
