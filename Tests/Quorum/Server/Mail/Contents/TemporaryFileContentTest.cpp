@@ -33,11 +33,6 @@ TEST(TemporaryFileContent, RoundTripsItsBytesAndEqualsOtherKindsHoldingThem) {
   EXPECT_EQ(first->Read(a.data(), 100), 100u);
   EXPECT_EQ(a, Bytes(bytes.begin() + 100, bytes.begin() + 200));
   EXPECT_EQ(b, Bytes(bytes.begin(), bytes.begin() + 70000));
-
-  // A body part holding it writes the same bytes as one holding them in
-  // memory.
-  EXPECT_EQ(BytesOf(BodyPart("p", Headers(), Strata::Ref<BodyPartContent>(content.Clone()))),
-            BytesOf(BodyPart("p", Headers(), MakeMemory(bytes))));
 }
 
 TEST(TemporaryFileContent, AnOutputChannelReplacesTheBytesOnItsFirstCloseOnly) {
