@@ -88,6 +88,8 @@ std::string TextForms(Mail& mail) {
   return text;
 }
 
+std::string Text(const Bytes& bytes) { return std::string(bytes.begin(), bytes.end()); }
+
 std::string Golden(const char* name, const std::string& actual) {
   const std::string path = std::string(QUORUM_TEST_DATA_DIR) + "/" + name;
   if (std::getenv("QUORUM_UPDATE_GOLDEN") != nullptr) {
@@ -100,19 +102,15 @@ std::string Golden(const char* name, const std::string& actual) {
 TEST(GoldenForms, FullMailKeepsItsChannelAndTextFormsByteForByte) {
   TemporaryFolder folder;
   Mail mail = MakeMail(folder / "attachment.bin");
-  const Bytes bytes = BytesOf(mail);
-  EXPECT_EQ(Golden("GoldenMail.bin", std::string(bytes.begin(), bytes.end())),
-            std::string(bytes.begin(), bytes.end()));
-  MailFetchPlan plan;
-  plan.AddMailHeaders().AddBodyPart(u"report.bin").AddBodyPart(u"text");
-  const Bytes planBytes = BytesOf(plan);
-  EXPECT_EQ(Golden("GoldenFetchPlan.bin", std::string(planBytes.begin(), planBytes.end())),
-            std::string(planBytes.begin(), planBytes.end()));
+  const std::string bytes = Text(BytesOf(mail));
+  EXPECT_EQ(Golden("GoldenMail.bin", bytes), bytes);
+  const std::string plan = Text(
+      BytesOf(MailFetchPlan().AddMailHeaders().AddBodyPart(u"report.bin").AddBodyPart(u"text")));
+  EXPECT_EQ(Golden("GoldenFetchPlan.bin", plan), plan);
 
   Mail read;
-  ReadFrom(bytes, read);
-  const Bytes again = BytesOf(read);
-  EXPECT_EQ(std::string(again.begin(), again.end()), std::string(bytes.begin(), bytes.end()));
+  ReadFrom(Of(bytes), read);
+  EXPECT_EQ(Text(BytesOf(read)), bytes);
   const std::string text = TextForms(read);
   EXPECT_EQ(Golden("GoldenMail.txt", text), text);
 }
@@ -120,8 +118,7 @@ TEST(GoldenForms, FullMailKeepsItsChannelAndTextFormsByteForByte) {
 // quorum-mail's json and make are checked on this file to give it back byte
 // for byte (Tests/CMakeLists.txt).
 TEST(GoldenForms, CharsetMailFileIsTheMailBuiltHere) {
-  const Bytes bytes = BytesOf(CharsetSamples::MakeMail());
-  const std::string actual(bytes.begin(), bytes.end());
+  const std::string actual = Text(BytesOf(CharsetSamples::MakeMail()));
   EXPECT_EQ(Golden("Charsets/mail--charsets.bin", actual), actual);
 }
 

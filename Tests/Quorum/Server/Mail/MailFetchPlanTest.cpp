@@ -102,10 +102,8 @@ TEST(MailFetchPlan, SwapAndSetRequestedBodyPartsExchangeAndReplaceWholeFields) {
   MailFetchPlan a = MailFetchPlan().AddBodyPart("a").AddAll();
   MailFetchPlan b = MailFetchPlan().AddBodyPart("b").AddBodyPart("c").AddMailFlags();
   a.Swap(b);
-  EXPECT_EQ(Names(a), (std::vector<UniString>{"b", "c"}));
-  EXPECT_EQ(a.GetRequestedMailParts(), 0x08u);
-  EXPECT_EQ(Names(b), (std::vector<UniString>{"a"}));
-  EXPECT_EQ(b.GetRequestedMailParts(), 0x10u);
+  EXPECT_TRUE(a == MailFetchPlan().AddBodyPart("b").AddBodyPart("c").AddMailFlags());
+  EXPECT_TRUE(b == MailFetchPlan().AddBodyPart("a").AddAll());
   a.SetRequestedBodyParts(b.GetRequestedBodyParts());
   EXPECT_EQ(Names(a), (std::vector<UniString>{"a"}));
   EXPECT_TRUE(a.IsBodyPartRequested("a") && !a.IsBodyPartRequested("b"));

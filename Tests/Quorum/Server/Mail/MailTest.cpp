@@ -24,6 +24,7 @@ TEST(Mail, NeedsAnIdAndIsValidWithFromAndToUnread) {
   EXPECT_TRUE(mail.IsValid());
   mail.RemoveHeader("to");
   EXPECT_FALSE(mail.IsValid());
+  EXPECT_FALSE(Mail(MailId("m"), HeadersOf({{"To", kTo}}), {}, {}).IsValid());
 }
 
 TEST(Mail, TypedValuesAreParsedOnFirstUseAndAgainAfterAnyChangeToTheirHeader) {
@@ -180,7 +181,7 @@ TEST(Mail, FlagShortcutsIgnoreCaseAndStoreTheConstantsSpelling) {
   EXPECT_TRUE(mail.GetFlags().IsEmpty());
 }
 
-TEST(Mail, EqualityIgnoresCachesAndHeaderOrderAndSwapForgetsTheCaches) {
+TEST(Mail, EqualityIgnoresCachesAndHeaderOrderButChecksEachPartAndSwapForgetsTheCaches) {
   Mail a = MakeMail();
   Mail b(MailId("m"), HeadersOf({{"Subject", "Other"}, {"to", kTo}, {"From", kFrom}}), {}, {});
   EXPECT_EQ(b.GetSubject(), "Other");
@@ -188,6 +189,10 @@ TEST(Mail, EqualityIgnoresCachesAndHeaderOrderAndSwapForgetsTheCaches) {
   EXPECT_EQ(a, b);
   EXPECT_NE(a, Mail(MailId("M"), a.GetHeaders(), {}, {}));
   EXPECT_NE(a, Mail(MailId("m"), a.GetHeaders(), {}, Flags().Set("Read")));
+  EXPECT_NE(a, Mail(MailId("m"), HeadersOf({{"From", kFrom}, {"To", kTo}}), {}, {}));
+  Mail withPart = MakeMail();
+  withPart.GetBodyParts().Add(Strata::MakeRef<BodyPart>("p"));
+  EXPECT_NE(a, withPart);
   b.SetHeader("Subject", "Other");
   EXPECT_EQ(a.GetSubject(), "Hello");
   a.Swap(b);
@@ -202,16 +207,12 @@ TEST(Mail, SetBodyPartsAndSetFlagsTakeCopies) {
   Mail mail(MailId("m"));
   mail.SetBodyParts(parts);
   mail.SetFlags(flags);
-  const Mail& view = mail;
-  EXPECT_TRUE(view.GetId() == MailId("m") && view.GetFlags() == flags && mail.IsRead());
-  EXPECT_EQ(view.GetBodyParts(), parts);
+  EXPECT_TRUE(mail.GetFlags() == flags && mail.IsRead());
+  EXPECT_EQ(mail.GetBodyParts(), parts);
   EXPECT_NE(mail.GetBodyParts().Get("p"), parts.Get("p"));  // another object
-  mail.SetHeader("Subject", "s");
-  Header subject;
-  EXPECT_TRUE(mail.GetHeader("SUBJECT", subject) && subject.GetValue() == "s");
 }
 
-TEST(Mail, SelfAssignmentAndUnchangedTypedValuesChangeNothingAndEqualityChecksEachPart) {
+TEST(Mail, SelfAssignmentAndUnchangedTypedValuesChangeNothing) {
   Mail mail = MakeMail();
   const Mail& same = mail;
   mail = same;
@@ -219,14 +220,6 @@ TEST(Mail, SelfAssignmentAndUnchangedTypedValuesChangeNothingAndEqualityChecksEa
   mail.SetParentId(MailId());  // the cached defaults
   mail.SetReceived(Date(0));
   EXPECT_EQ(HeadersText(mail), HeadersText(MakeMail()));
-  EXPECT_FALSE(Mail().IsValid());
-  EXPECT_FALSE(Mail(MailId("m"), HeadersOf({{"To", kTo}}), {}, {}).IsValid());
-  Mail other = MakeMail();
-  other.SetHeader("X", "x");
-  EXPECT_NE(mail, other);
-  other = MakeMail();
-  other.GetBodyParts().Add(Strata::MakeRef<BodyPart>("p"));
-  EXPECT_NE(mail, other);
 }
 
 TEST(Mail, AFailedCopyAssignmentLeavesTheTargetAsItWas) {
@@ -308,12 +301,7 @@ TEST(Mail, TextPartsInAnyCharsetComeBackByteForByte) {
   Mail read;
   ASSERT_EQ(ReadFrom(bytes, read), 0u);
   EXPECT_EQ(read, mail);
-  EXPECT_EQ(BytesOf(read), bytes);
-  const Mail copy(read);
-  const std::unique_ptr<Mail> clone(read.Clone());
-  EXPECT_TRUE(copy == read && *clone == read);
-  EXPECT_EQ(BytesOf(copy), bytes);
-  EXPECT_EQ(BytesOf(*clone), bytes);
+  EXPECT_EQ(BytesOf(Mail(read)), bytes);
   for (const CharsetSamples::Sample& sample : CharsetSamples::All()) {
     SCOPED_TRACE(sample.name);
     const Strata::Ref<BodyPart> part = read.GetBodyParts().Get(sample.name);

@@ -27,10 +27,8 @@ namespace {
 using Bytes = std::vector<std::byte>;
 
 Bytes BytesOf(const std::string& text) {
-  Bytes bytes;
-  bytes.reserve(text.size());
-  for (const char c : text) bytes.push_back(static_cast<std::byte>(c));
-  return bytes;
+  const auto* first = reinterpret_cast<const std::byte*>(text.data());
+  return Bytes(first, first + text.size());
 }
 
 Bytes ReadAll(const std::filesystem::path& path) {

@@ -12,7 +12,6 @@ using Conduit::Location;
 TEST(TemporaryFileContent, RoundTripsItsBytesAndEqualsOtherKindsHoldingThem) {
   TemporaryFolder folder;
   TemporaryFileContent content{Location(folder.path)};
-  EXPECT_EQ(content.GetFolder(), Location(folder.path));
   EXPECT_TRUE(ContentBytes(content).empty());
   const Bytes bytes = Pattern(200000);
   WriteContent(content, bytes);
@@ -34,11 +33,6 @@ TEST(TemporaryFileContent, RoundTripsItsBytesAndEqualsOtherKindsHoldingThem) {
   EXPECT_EQ(first->Read(a.data(), 100), 100u);
   EXPECT_EQ(a, Bytes(bytes.begin() + 100, bytes.begin() + 200));
   EXPECT_EQ(b, Bytes(bytes.begin(), bytes.begin() + 70000));
-
-  // A body part holding it writes the same bytes as one holding them in
-  // memory.
-  EXPECT_EQ(BytesOf(BodyPart("p", Headers(), Strata::Ref<BodyPartContent>(content.Clone()))),
-            BytesOf(BodyPart("p", Headers(), MakeMemory(bytes))));
 }
 
 TEST(TemporaryFileContent, AnOutputChannelReplacesTheBytesOnItsFirstCloseOnly) {
